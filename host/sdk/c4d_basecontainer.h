@@ -1,0 +1,65 @@
+// BaseContainer: a parameter container held by the host.
+//
+// A BaseContainer value owns one host container. The live container of an
+// object is the host's: BaseList2D::GetDataInstance() returns the host's cell
+// for it, which has exactly a BaseContainer's layout (one handle), so the
+// module never frees or replaces it. Assignment therefore copies entries into
+// the existing handle instead of exchanging handles.
+#ifndef C4D_BASECONTAINER_H__
+#define C4D_BASECONTAINER_H__
+
+#include "c4d_basictypes.h"
+#include "c4d_gedata.h"
+#include "c4d_os.h"
+
+class BaseDocument;
+class BaseList2D;
+class BaseObject;
+class C4DAtomGoal;
+
+class BaseContainer
+{
+public:
+	BaseContainer();
+	BaseContainer(const BaseContainer& source);
+	BaseContainer& operator=(const BaseContainer& source);
+	~BaseContainer();
+
+	Bool GetBool(Int32 id, Bool preset = false) const;
+	Int32 GetInt32(Int32 id, Int32 preset = 0) const;
+	Float GetFloat(Int32 id, Float preset = 0.0) const;
+	Vector GetVector(Int32 id, const Vector& preset = Vector()) const;
+	String GetString(Int32 id, const String& preset = String()) const;
+	// The linked object when it lies in `doc` and, with `instanceof`, is of that type.
+	BaseList2D* GetLink(Int32 id, const BaseDocument* doc, Int32 instanceof = 0) const;
+	BaseObject* GetObjectLink(Int32 id, const BaseDocument* doc) const;
+	// The entry as it is stored; an empty GeData when absent.
+	GeData GetData(Int32 id) const;
+
+	void SetBool(Int32 id, Bool value);
+	void SetInt32(Int32 id, Int32 value);
+	void SetFloat(Int32 id, Float value);
+	void SetVector(Int32 id, const Vector& value);
+	void SetString(Int32 id, const String& value);
+	void SetLink(Int32 id, C4DAtomGoal* link);
+	void SetData(Int32 id, const GeData& value);
+
+	Bool RemoveData(Int32 id);
+	void FlushAll();
+	void MergeContainer(const BaseContainer& source);
+	// A new container in host memory with the same entries; DeleteObj frees it.
+	BaseContainer* GetClone(COPYFLAGS flags, AliasTrans* trans) const;
+
+	// The SDK's own access to the handle.
+	C4DOS_Container* GetHandle() const { return _handle; }
+
+private:
+	Bool Read(Int32 id, C4DOS_Value& value) const;
+	void Write(Int32 id, const C4DOS_Value& value);
+
+	C4DOS_Container* _handle;
+};
+
+static_assert(sizeof(BaseContainer) == sizeof(C4DOS_Container*), "a live container is one host handle");
+
+#endif

@@ -1,0 +1,92 @@
+#include "c4d_baselist.h"
+
+#include "c4d_basedocument.h"
+#include "c4d_os_access.h"
+
+using c4d_sdk::AtomHandle;
+using c4d_sdk::OS;
+
+namespace
+{
+
+GeListNode* Node(C4DOS_Atom* atom)
+{
+	return reinterpret_cast<GeListNode*>(atom);
+}
+
+} // namespace
+
+Int32 C4DAtom::GetType() const
+{
+	return OS().atoms->get_type(AtomHandle(this));
+}
+
+Bool C4DAtom::IsInstanceOf(Int32 id) const
+{
+	return OS().atoms->is_instance_of(AtomHandle(this), id) != 0;
+}
+
+Bool C4DAtom::Message(Int32 type, void* data)
+{
+	return OS().atoms->message(AtomHandle(this), type, data) != 0;
+}
+
+GeListNode* GeListNode::GetNext() const { return Node(OS().atoms->get_next(AtomHandle(this))); }
+GeListNode* GeListNode::GetPred() const { return Node(OS().atoms->get_pred(AtomHandle(this))); }
+GeListNode* GeListNode::GetUp() const { return Node(OS().atoms->get_up(AtomHandle(this))); }
+GeListNode* GeListNode::GetDown() const { return Node(OS().atoms->get_down(AtomHandle(this))); }
+GeListNode* GeListNode::GetDownLast() const { return Node(OS().atoms->get_down_last(AtomHandle(this))); }
+
+void GeListNode::InsertUnder(GeListNode* parent)
+{
+	OS().atoms->insert_under(AtomHandle(this), AtomHandle(parent));
+}
+
+void GeListNode::InsertUnderLast(GeListNode* parent)
+{
+	OS().atoms->insert_under_last(AtomHandle(this), AtomHandle(parent));
+}
+
+void GeListNode::Remove()
+{
+	OS().atoms->remove(AtomHandle(this));
+}
+
+BaseDocument* GeListNode::GetDocument() const
+{
+	return reinterpret_cast<BaseDocument*>(OS().atoms->get_document(AtomHandle(this)));
+}
+
+BaseContainer BaseList2D::GetData() const
+{
+	BaseContainer copy;
+	if (copy.GetHandle())
+		OS().atoms->get_data(AtomHandle(this), copy.GetHandle());
+	return copy;
+}
+
+void BaseList2D::SetData(const BaseContainer& bc, Bool add)
+{
+	if (bc.GetHandle())
+		OS().atoms->set_data(AtomHandle(this), bc.GetHandle(), add ? 1 : 0);
+}
+
+BaseContainer* BaseList2D::GetDataInstance()
+{
+	return reinterpret_cast<BaseContainer*>(OS().atoms->get_data_instance(AtomHandle(this)));
+}
+
+const BaseContainer* BaseList2D::GetDataInstance() const
+{
+	return reinterpret_cast<const BaseContainer*>(OS().atoms->get_data_instance(AtomHandle(this)));
+}
+
+String BaseList2D::GetName() const
+{
+	return c4d_sdk::ReadText([this](C4DOS_TextSink sink, void* context) { OS().atoms->get_name(AtomHandle(this), sink, context); });
+}
+
+void BaseList2D::SetName(const String& name)
+{
+	OS().atoms->set_name(AtomHandle(this), c4d_sdk::ToText(name));
+}

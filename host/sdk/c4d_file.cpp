@@ -1,0 +1,117 @@
+#include "c4d_file.h"
+
+#include "c4d_os_access.h"
+#include "c4d_sdk_state.h"
+
+using c4d_sdk::OS;
+
+Filename::Filename() : _path(OS().paths->alloc())
+{
+}
+
+Filename::Filename(const String& path) : Filename()
+{
+	if (_path)
+		OS().paths->set_string(_path, c4d_sdk::ToText(path));
+}
+
+Filename::Filename(const Char* path) : Filename(String(path))
+{
+}
+
+Filename::Filename(const Filename& source) : Filename()
+{
+	if (_path && source._path)
+		OS().paths->copy(_path, source._path);
+}
+
+Filename& Filename::operator=(const Filename& source)
+{
+	if (this != &source && _path && source._path)
+		OS().paths->copy(_path, source._path);
+	return *this;
+}
+
+Filename::~Filename()
+{
+	OS().paths->free(_path);
+}
+
+Filename Filename::GetDirectory() const
+{
+	Filename directory;
+	if (directory._path && _path)
+		OS().paths->get_directory(directory._path, _path);
+	return directory;
+}
+
+void Filename::SetDirectory(const Filename& directory)
+{
+	if (_path && directory._path)
+		OS().paths->set_directory(_path, directory._path);
+}
+
+Filename Filename::GetFile() const
+{
+	Filename file;
+	if (file._path && _path)
+		OS().paths->get_file(file._path, _path);
+	return file;
+}
+
+void Filename::SetFile(const Filename& file)
+{
+	if (_path && file._path)
+		OS().paths->set_file(_path, file._path);
+}
+
+String Filename::GetString() const
+{
+	if (!_path)
+		return String();
+	return c4d_sdk::ReadText([this](C4DOS_TextSink sink, void* context) { OS().paths->get_string(_path, sink, context); });
+}
+
+String Filename::GetSuffix() const
+{
+	if (!_path)
+		return String();
+	return c4d_sdk::ReadText([this](C4DOS_TextSink sink, void* context) { OS().paths->get_suffix(_path, sink, context); });
+}
+
+void Filename::SetSuffix(const String& suffix)
+{
+	if (_path)
+		OS().paths->set_suffix(_path, c4d_sdk::ToText(suffix));
+}
+
+Bool Filename::CheckSuffix(const String& suffix) const
+{
+	return _path && OS().paths->check_suffix(_path, c4d_sdk::ToText(suffix)) != 0;
+}
+
+Bool Filename::IsPopulated() const
+{
+	return GetString().IsPopulated();
+}
+
+Filename operator+(const Filename& base, const Filename& component)
+{
+	Filename joined;
+	if (joined._path && base._path && component._path)
+		OS().paths->join(joined._path, base._path, component._path);
+	return joined;
+}
+
+Bool GeFExist(const Filename& name, Bool isdir)
+{
+	return name.GetHandle() && OS().paths->exists(name.GetHandle(), isdir ? 1 : 0) != 0;
+}
+
+const Filename GeGetPluginPath()
+{
+	const Filename* modulePath = c4d_sdk::ModulePath();
+	if (!modulePath)
+		return Filename();
+	return modulePath->GetDirectory();
+}

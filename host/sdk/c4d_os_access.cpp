@@ -1,0 +1,26 @@
+#include "c4d_os_access.h"
+
+#include "c4d_memory.h"
+
+namespace c4d_sdk
+{
+
+const C4D_OS* g_os = nullptr;
+
+void CollectText(void* context, C4DOS_Text text)
+{
+	*static_cast<String*>(context) = String(text.data, text.length);
+}
+
+void* HostAlloc(Int size)
+{
+	return OS().general->alloc(size);
+}
+
+void HostFree(void* memory)
+{
+	if (memory)
+		OS().general->free(memory);
+}
+
+} // namespace c4d_sdk
