@@ -1,0 +1,48 @@
+// Description: the parameters, groups and separators a module declares for
+// one of its plug-ins, with their IDs, labels and properties.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "headless/resources/element_kind.h"
+
+namespace headless::resources {
+
+struct CycleEntry
+{
+	int32_t value;
+	std::string symbol;
+	std::string label;
+};
+
+struct DescriptionElement
+{
+	int32_t id;         // 0 for a separator or group without symbol
+	std::string symbol; // empty for a separator or group without symbol
+	ElementKind kind;
+	std::string label;  // the symbol itself when the string table has none
+	int32_t group;      // ID of the nearest enclosing GROUP with a symbol, 0 at top level
+	std::map<std::string, std::vector<std::string>> properties; // key -> words, as written
+	std::vector<CycleEntry> cycle;                               // the CYCLE property resolved
+
+	// Whether the element holds a value: not a group, not a separator.
+	bool IsParameter() const;
+};
+
+struct Description
+{
+	std::string name;
+	std::string label; // the string table's entry for the name, else the name
+	std::vector<DescriptionElement> elements; // in declaration order, INCLUDEs expanded in place
+
+	// The element with symbol ID `id`; null when none.
+	const DescriptionElement* Find(int32_t id) const;
+	// The element declared with `symbol`; null when none.
+	const DescriptionElement* FindSymbol(std::string_view symbol) const;
+};
+
+}

@@ -1,0 +1,91 @@
+#include "headless/resources/utf8.h"
+
+namespace headless::resources {
+
+namespace {
+
+// What a lead byte demands: the sequence length and the range of the second
+// byte, which is where overlong forms, surrogates and code points beyond
+// U+10FFFF are excluded.
+struct LeadByte
+{
+	std::size_t length;
+	unsigned char secondLow;
+	unsigned char secondHigh;
+};
+
+constexpr LeadByte kMalformed{0, 0, 0};
+
+LeadByte Classify(unsigned char lead)
+{
+	if (lead >= 0xC2 && lead <= 0xDF)
+		return {2, 0x80, 0xBF};
+	if (lead == 0xE0)
+		return {3, 0xA0, 0xBF};
+	if (lead == 0xED)
+		return {3, 0x80, 0x9F};
+	if (lead >= 0xE1 && lead <= 0xEF)
+		return {3, 0x80, 0xBF};
+	if (lead == 0xF0)
+		return {4, 0x90, 0xBF};
+	if (lead >= 0xF1 && lead <= 0xF3)
+		return {4, 0x80, 0xBF};
+	if (lead == 0xF4)
+		return {4, 0x80, 0x8F};
+	return kMalformed;
+}
+
+unsigned char ByteAt(std::string_view bytes, std::size_t index)
+{
+	return static_cast<unsigned char>(bytes[index]);
+}
+
+}
+
+std::size_t Utf8SequenceLength(std::string_view bytes)
+{
+	if (bytes.empty())
+		return 0;
+	if (ByteAt(bytes, 0) < 0x80)
+		return 1;
+	const LeadByte lead = Classify(ByteAt(bytes, 0));
+	if (lead.length == 0 || bytes.size() < lead.length)
+		return 0;
+	if (ByteAt(bytes, 1) < lead.secondLow || ByteAt(bytes, 1) > lead.secondHigh)
+		return 0;
+	for (std::size_t index = 2; index < lead.length; ++index)
+	{
+		if (ByteAt(bytes, index) < 0x80 || ByteAt(bytes, index) > 0xBF)
+			return 0;
+	}
+	return lead.length;
+}
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+	const auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };
+	if (code < 0x80)
+	{
+		byte(code);
+	}
+	else if (code < 0x800)
+	{
+		byte(0xC0 | (code >> 6));
+		byte(0x80 | (code & 0x3F));
+	}
+	else if (code < 0x10000)
+	{
+		byte(0xE0 | (code >> 12));
+		byte(0x80 | ((code >> 6) & 0x3F));
+		byte(0x80 | (code & 0x3F));
+	}
+	else
+	{
+		byte(0xF0 | (code >> 18));
+		byte(0x80 | ((code >> 12) & 0x3F));
+		byte(0x80 | ((code >> 6) & 0x3F));
+		byte(0x80 | (code & 0x3F));
+	}
+}
+
+}
