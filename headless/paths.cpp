@@ -1,0 +1,85 @@
+#include "headless/paths.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace headless
+{
+
+namespace fs = std::filesystem;
+
+fs::path FromUtf8(const std::string& text)
+{
+	return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string ToUtf8(const fs::path& path)
+{
+	const std::u8string text = path.u8string();
+	return std::string(text.begin(), text.end());
+}
+
+std::string JoinPath(const std::string& base, const std::string& component)
+{
+	if (base.empty())
+		return component;
+	if (component.empty())
+		return base;
+	return ToUtf8(FromUtf8(base) / FromUtf8(component));
+}
+
+std::string DirectoryPart(const std::string& path)
+{
+	return ToUtf8(FromUtf8(path).parent_path());
+}
+
+std::string FilePart(const std::string& path)
+{
+	return ToUtf8(FromUtf8(path).filename());
+}
+
+std::string WithDirectory(const std::string& path, const std::string& directory)
+{
+	return JoinPath(directory, FilePart(path));
+}
+
+std::string WithFile(const std::string& path, const std::string& file)
+{
+	return JoinPath(DirectoryPart(path), file);
+}
+
+std::string SuffixOf(const std::string& path)
+{
+	const std::string extension = ToUtf8(FromUtf8(path).extension());
+	return extension.empty() ? extension : extension.substr(1);
+}
+
+std::string WithSuffix(const std::string& path, const std::string& suffix)
+{
+	if (path.empty())
+		return path;
+	fs::path result = FromUtf8(path);
+	result.replace_extension(FromUtf8(suffix));
+	return ToUtf8(result);
+}
+
+bool HasSuffix(const std::string& path, const std::string& suffix)
+{
+	const std::string own = SuffixOf(path);
+	return own.size() == suffix.size() && std::equal(own.begin(), own.end(), suffix.begin(), [](char a, char b) {
+		return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+	});
+}
+
+bool PathExists(const std::string& path, bool directory)
+{
+	if (path.empty())
+		return false;
+	std::error_code error;
+	const fs::file_status status = fs::status(FromUtf8(path), error);
+	if (error)
+		return false;
+	return directory ? fs::is_directory(status) : fs::exists(status);
+}
+
+} // namespace headless

@@ -1,0 +1,187 @@
+#include "headless/scene.h"
+
+#include <algorithm>
+
+namespace headless
+{
+
+Scene::~Scene()
+{
+	Clear();
+}
+
+Object* Scene::NewObject(std::int32_t type)
+{
+	auto object = std::make_unique<Object>(_nextId++, type);
+	Object* handle = object.get();
+	_byId.emplace(handle->Id(), handle);
+	_containers.emplace(&handle->data, handle);
+	_atoms.emplace(static_cast<Atom*>(handle), std::move(object));
+	return handle;
+}
+
+Document* Scene::NewDocument()
+{
+	auto document = std::make_unique<Document>(_nextId++);
+	Document* handle = document.get();
+	_byId.emplace(handle->Id(), handle);
+	_containers.emplace(&handle->data, handle);
+	_atoms.emplace(static_cast<Atom*>(handle), std::move(document));
+	return handle;
+}
+
+void Scene::Forget(Atom* atom)
+{
+	_byId.erase(atom->Id());
+	_containers.erase(&atom->data);
+	_atoms.erase(static_cast<const void*>(atom));
+}
+
+void Scene::DestroyObject(Object* object)
+{
+	// Children first, so that every plug-in object is finalised while its
+	// parents still exist.
+	for (Object* child : std::vector<Object*>(object->children))
+	{
+		child->parent = nullptr;
+		child->inTree = false;
+		DestroyObject(child);
+	}
+	object->children.clear();
+	if (object->plugin)
+		_finaliser(*object);
+	Forget(object);
+}
+
+void Scene::DestroyDocument(Document* document)
+{
+	for (Object* root : std::vector<Object*>(document->roots))
+	{
+		root->inTree = false;
+		DestroyObject(root);
+	}
+	document->roots.clear();
+	Forget(document);
+}
+
+void Scene::Clear()
+{
+	std::vector<Document*> documents;
+	for (auto& [handle, atom] : _atoms)
+	{
+		if (auto* document = dynamic_cast<Document*>(atom.get()))
+			documents.push_back(document);
+	}
+	for (Document* document : documents)
+		DestroyDocument(document);
+	for (Object* object : LooseObjects())
+		DestroyObject(object);
+}
+
+Atom* Scene::Find(const void* handle) const
+{
+	auto found = _atoms.find(handle);
+	return found == _atoms.end() ? nullptr : found->second.get();
+}
+
+Atom* Scene::FindId(AtomId id) const
+{
+	auto found = _byId.find(id);
+	return found == _byId.end() ? nullptr : found->second;
+}
+
+bool Scene::IsLiveContainer(const void* container) const
+{
+	return _containers.count(container) > 0;
+}
+
+std::vector<Object*>* Scene::Siblings(Object* object)
+{
+	if (object->parent)
+		return &object->parent->children;
+	if (object->document && object->inTree)
+		return &object->document->roots;
+	return nullptr;
+}
+
+Object* Scene::Next(Object* object)
+{
+	std::vector<Object*>* siblings = Siblings(object);
+	if (!siblings)
+		return nullptr;
+	auto at = std::find(siblings->begin(), siblings->end(), object);
+	return at == siblings->end() || at + 1 == siblings->end() ? nullptr : *(at + 1);
+}
+
+Object* Scene::Pred(Object* object)
+{
+	std::vector<Object*>* siblings = Siblings(object);
+	if (!siblings)
+		return nullptr;
+	auto at = std::find(siblings->begin(), siblings->end(), object);
+	return at == siblings->end() || at == siblings->begin() ? nullptr : *(at - 1);
+}
+
+void Scene::SetDocument(Object* object, Document* document)
+{
+	object->document = document;
+	for (Object* child : object->children)
+		SetDocument(child, document);
+}
+
+void Scene::InsertUnder(Object* object, Object* parent, bool last)
+{
+	object->parent = parent;
+	object->inTree = true;
+	if (last)
+		parent->children.push_back(object);
+	else
+		parent->children.insert(parent->children.begin(), object);
+	SetDocument(object, parent->document);
+}
+
+void Scene::InsertAt(Document* document, Object* object, Object* parent, Object* pred)
+{
+	std::vector<Object*>& list = parent ? parent->children : document->roots;
+	auto at = pred ? std::find(list.begin(), list.end(), pred) : list.end();
+	if (at == list.end())
+		list.insert(list.begin(), object);
+	else
+		list.insert(at + 1, object);
+	object->parent = parent;
+	object->inTree = true;
+	SetDocument(object, document);
+}
+
+void Scene::Remove(Object* object)
+{
+	if (std::vector<Object*>* siblings = Siblings(object))
+		siblings->erase(std::remove(siblings->begin(), siblings->end(), object), siblings->end());
+	object->parent = nullptr;
+	object->inTree = false;
+	SetDocument(object, nullptr);
+}
+
+bool Scene::IsAncestor(const Object* ancestor, const Object* object) const
+{
+	for (const Object* up = object->parent; up; up = up->parent)
+	{
+		if (up == ancestor)
+			return true;
+	}
+	return false;
+}
+
+std::vector<Object*> Scene::LooseObjects() const
+{
+	std::vector<Object*> loose;
+	for (auto& [handle, atom] : _atoms)
+	{
+		auto* object = dynamic_cast<Object*>(atom.get());
+		if (object && !object->inTree)
+			loose.push_back(object);
+	}
+	return loose;
+}
+
+} // namespace headless

@@ -1,0 +1,133 @@
+// The scene: documents, objects and their hierarchy. Every atom is owned by
+// the scene from its creation to its destruction; trees only link them.
+#ifndef HEADLESS_SCENE_H
+#define HEADLESS_SCENE_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "headless/container.h"
+#include "host/abi/c4d_os.h"
+
+namespace headless
+{
+
+struct RegisteredObject;
+class Document;
+
+// The type ID of documents.
+constexpr std::int32_t DOCUMENT_TYPE = 110059;
+
+class Atom
+{
+public:
+	Atom(AtomId id, std::int32_t type) : _id(id), _type(type) { }
+	virtual ~Atom() = default;
+	Atom(const Atom&) = delete;
+	Atom& operator=(const Atom&) = delete;
+
+	AtomId Id() const { return _id; }
+	std::int32_t Type() const { return _type; }
+
+	std::string name;
+	Container data;
+	// The live container's cell, as the module sees it (see the table's get_data_instance).
+	C4DOS_Container* cell = reinterpret_cast<C4DOS_Container*>(&data);
+
+private:
+	AtomId _id;
+	std::int32_t _type;
+};
+
+class Object : public Atom
+{
+public:
+	using Atom::Atom;
+
+	Object* parent = nullptr;
+	Document* document = nullptr; // set while the object lies in a document's tree
+	std::vector<Object*> children;
+	bool inTree = false;          // under a parent or at a document's top level
+
+	std::vector<double> points;   // x, y, z per point
+	bool isPointObject = false;
+	std::int32_t splineType = 0;  // SPLINETYPE of a spline
+
+	// Plug-in objects: the registration and the module's data for this object.
+	const RegisteredObject* plugin = nullptr;
+	void* pluginData = nullptr;
+
+	// Messages sent to this object by the module, in order.
+	std::vector<std::int32_t> messages;
+};
+
+class Document : public Atom
+{
+public:
+	explicit Document(AtomId id) : Atom(id, DOCUMENT_TYPE) { }
+
+	std::vector<Object*> roots;
+	std::int32_t splinePlane = 0;
+	int undoDepth = 0;
+};
+
+// The module sees atoms as opaque handles: the address of the Atom.
+inline C4DOS_Atom* HandleOf(Atom* atom)
+{
+	return reinterpret_cast<C4DOS_Atom*>(atom);
+}
+
+class Scene
+{
+public:
+	// Called for every plug-in object just before it is destroyed.
+	using Finaliser = std::function<void(Object&)>;
+	explicit Scene(Finaliser finaliser) : _finaliser(std::move(finaliser)) { }
+	~Scene();
+
+	Object* NewObject(std::int32_t type);
+	Document* NewDocument();
+
+	// Destroys an object that is in no tree, with everything under it.
+	void DestroyObject(Object* object);
+	// Destroys a document with every object in it.
+	void DestroyDocument(Document* document);
+	// Destroys everything; plug-in objects are finalised first.
+	void Clear();
+
+	// The live atom behind a handle, or null.
+	Atom* Find(const void* handle) const;
+	Atom* FindId(AtomId id) const;
+	// Whether `container` is the live container of an atom.
+	bool IsLiveContainer(const void* container) const;
+
+	// Hierarchy.
+	std::vector<Object*>* Siblings(Object* object);
+	Object* Next(Object* object);
+	Object* Pred(Object* object);
+	void InsertUnder(Object* object, Object* parent, bool last);
+	void InsertAt(Document* document, Object* object, Object* parent, Object* pred);
+	void Remove(Object* object);
+	bool IsAncestor(const Object* ancestor, const Object* object) const;
+
+	// Objects in no tree that nobody freed.
+	std::vector<Object*> LooseObjects() const;
+
+private:
+	void Forget(Atom* atom);
+	void SetDocument(Object* object, Document* document);
+
+	Finaliser _finaliser;
+	AtomId _nextId = 1;
+	std::unordered_map<const void*, std::unique_ptr<Atom>> _atoms;
+	std::unordered_map<AtomId, Atom*> _byId;
+	std::unordered_map<const void*, Atom*> _containers;
+};
+
+} // namespace headless
+
+#endif

@@ -1,0 +1,182 @@
+// Atoms: type, messages, hierarchy, containers and names of objects and documents.
+#include "headless/table/entry_support.h"
+#include "headless/table/families.h"
+
+namespace headless
+{
+
+namespace
+{
+
+constexpr int32_t OBASE = 5155;
+
+int32_t GetType(const C4DOS_Atom* handle) noexcept
+{
+	return Guard("atoms.get_type", int32_t { 0 }, [&]() -> int32_t {
+		Atom* atom = CheckAtom(handle, "atoms.get_type");
+		return atom ? atom->Type() : 0;
+	});
+}
+
+C4DOS_Bool IsInstanceOf(const C4DOS_Atom* handle, int32_t type) noexcept
+{
+	return Guard("atoms.is_instance_of", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Atom* atom = CheckAtom(handle, "atoms.is_instance_of");
+		if (!atom)
+			return 0;
+		return atom->Type() == type || (type == OBASE && dynamic_cast<Object*>(atom) != nullptr);
+	});
+}
+
+C4DOS_Bool Message(C4DOS_Atom* handle, int32_t type, void* data) noexcept
+{
+	return Guard("atoms.message", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Atom* atom = CheckAtom(handle, "atoms.message");
+		auto* object = dynamic_cast<Object*>(atom);
+		if (!object)
+			return atom ? 1 : 0;
+		object->messages.push_back(type);
+		return H().SendToPlugin(object, type, data);
+	});
+}
+
+// Runs a navigation step from a valid object.
+template <typename STEP> C4DOS_Atom* Navigate(const char* entry, const C4DOS_Atom* handle, STEP&& step) noexcept
+{
+	return Guard(entry, static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
+		Object* object = CheckObject(handle, entry);
+		return object ? HandleOf(step(*object)) : nullptr;
+	});
+}
+
+C4DOS_Atom* GetUp(const C4DOS_Atom* node) noexcept
+{
+	return Navigate("atoms.get_up", node, [](Object& object) { return object.parent; });
+}
+
+C4DOS_Atom* GetDown(const C4DOS_Atom* node) noexcept
+{
+	return Navigate("atoms.get_down", node, [](Object& object) { return object.children.empty() ? nullptr : object.children.front(); });
+}
+
+C4DOS_Atom* GetDownLast(const C4DOS_Atom* node) noexcept
+{
+	return Navigate("atoms.get_down_last", node, [](Object& object) { return object.children.empty() ? nullptr : object.children.back(); });
+}
+
+C4DOS_Atom* GetNext(const C4DOS_Atom* node) noexcept
+{
+	return Navigate("atoms.get_next", node, [](Object& object) { return H().scene.Next(&object); });
+}
+
+C4DOS_Atom* GetPred(const C4DOS_Atom* node) noexcept
+{
+	return Navigate("atoms.get_pred", node, [](Object& object) { return H().scene.Pred(&object); });
+}
+
+void Insert(const char* entry, C4DOS_Atom* node, C4DOS_Atom* parent, bool last) noexcept
+{
+	GuardVoid(entry, [&] {
+		Object* object = CheckObject(node, entry);
+		Object* target = CheckObject(parent, entry);
+		if (!object || !target)
+			return;
+		if (object->inTree)
+			H().protocol.Fault(entry, "the object is already in a tree");
+		else if (object == target || H().scene.IsAncestor(object, target))
+			H().protocol.Fault(entry, "an object under itself");
+		else
+			H().scene.InsertUnder(object, target, last);
+	});
+}
+
+void InsertUnder(C4DOS_Atom* node, C4DOS_Atom* parent) noexcept
+{
+	Insert("atoms.insert_under", node, parent, false);
+}
+
+void InsertUnderLast(C4DOS_Atom* node, C4DOS_Atom* parent) noexcept
+{
+	Insert("atoms.insert_under_last", node, parent, true);
+}
+
+void Remove(C4DOS_Atom* node) noexcept
+{
+	GuardVoid("atoms.remove", [&] {
+		if (Object* object = CheckObject(node, "atoms.remove"))
+			H().scene.Remove(object);
+	});
+}
+
+C4DOS_Atom* GetDocument(const C4DOS_Atom* node) noexcept
+{
+	return Guard("atoms.get_document", static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
+		Atom* atom = CheckAtom(node, "atoms.get_document");
+		if (auto* document = dynamic_cast<Document*>(atom))
+			return HandleOf(document);
+		auto* object = dynamic_cast<Object*>(atom);
+		return object ? HandleOf(object->document) : nullptr;
+	});
+}
+
+C4DOS_Container** GetDataInstance(C4DOS_Atom* handle) noexcept
+{
+	return Guard("atoms.get_data_instance", static_cast<C4DOS_Container**>(nullptr), [&]() -> C4DOS_Container** {
+		Atom* atom = CheckAtom(handle, "atoms.get_data_instance");
+		return atom ? &atom->cell : nullptr;
+	});
+}
+
+void GetData(const C4DOS_Atom* handle, C4DOS_Container* container) noexcept
+{
+	GuardVoid("atoms.get_data", [&] {
+		Atom* atom = CheckAtom(handle, "atoms.get_data");
+		Container* target = CheckContainer(container, "atoms.get_data");
+		if (atom && target && target != &atom->data)
+			*target = atom->data;
+	});
+}
+
+void SetData(C4DOS_Atom* handle, const C4DOS_Container* container, C4DOS_Bool merge) noexcept
+{
+	GuardVoid("atoms.set_data", [&] {
+		Atom* atom = CheckAtom(handle, "atoms.set_data");
+		Container* source = CheckContainer(container, "atoms.set_data");
+		if (!atom || !source || source == &atom->data)
+			return;
+		if (merge)
+			atom->data.Merge(*source);
+		else
+			atom->data = *source;
+	});
+}
+
+void GetName(const C4DOS_Atom* handle, C4DOS_TextSink sink, void* context) noexcept
+{
+	GuardVoid("atoms.get_name", [&] {
+		Atom* atom = CheckAtom(handle, "atoms.get_name");
+		TextOut(atom ? atom->name : std::string(), sink, context, "atoms.get_name");
+	});
+}
+
+void SetName(C4DOS_Atom* handle, C4DOS_Text name) noexcept
+{
+	GuardVoid("atoms.set_name", [&] {
+		Atom* atom = CheckAtom(handle, "atoms.set_name");
+		std::optional<std::string> text = TextIn(name, "atoms.set_name");
+		if (atom && text)
+			atom->name = std::move(*text);
+	});
+}
+
+const C4DOS_Atoms ENTRIES = { &GetType, &IsInstanceOf, &Message, &GetUp, &GetDown, &GetDownLast, &GetNext, &GetPred, &InsertUnder, &InsertUnderLast,
+	&Remove, &GetDocument, &GetDataInstance, &GetData, &SetData, &GetName, &SetName };
+
+} // namespace
+
+const C4DOS_Atoms* AtomEntries()
+{
+	return &ENTRIES;
+}
+
+} // namespace headless

@@ -1,0 +1,66 @@
+// Bitmaps: images the module loads, such as its icon.
+#include "headless/table/entry_support.h"
+#include "headless/table/families.h"
+#include "headless/table/values.h"
+
+namespace headless
+{
+
+namespace
+{
+
+C4DOS_Bitmap* Alloc() noexcept
+{
+	return Guard("bitmaps.alloc", static_cast<C4DOS_Bitmap*>(nullptr),
+		[]() -> C4DOS_Bitmap* {
+		if (H().faults.ShouldFail("bitmaps.alloc"))
+			return nullptr;
+		return reinterpret_cast<C4DOS_Bitmap*>(H().bitmaps.Add(std::make_unique<Bitmap>()));
+	});
+}
+
+void Free(C4DOS_Bitmap* bitmap) noexcept
+{
+	GuardVoid("bitmaps.free", [&] {
+		if (bitmap && !H().bitmaps.Release(bitmap))
+			H().protocol.Fault("bitmaps.free", "unknown or freed bitmap handle");
+	});
+}
+
+int32_t Init(C4DOS_Bitmap* handle, const C4DOS_Path* file, int32_t) noexcept
+{
+	return Guard("bitmaps.init", static_cast<int32_t>(ImageResult::FileError), [&]() -> int32_t {
+		Bitmap* bitmap = CheckBitmap(handle, "bitmaps.init");
+		Path* path = CheckPath(file, "bitmaps.init");
+		if (!bitmap || !path)
+			return static_cast<int32_t>(ImageResult::FileError);
+		return static_cast<int32_t>(LoadTiff(FromUtf8(path->text), *bitmap));
+	});
+}
+
+void SetData(C4DOS_Bitmap* handle, int32_t id, const C4DOS_Value* value) noexcept
+{
+	GuardVoid("bitmaps.set_data", [&] {
+		Bitmap* bitmap = CheckBitmap(handle, "bitmaps.set_data");
+		if (!bitmap)
+			return;
+		if (!value)
+		{
+			H().protocol.Fault("bitmaps.set_data", "no value");
+			return;
+		}
+		if (std::optional<Value> data = FromAbiValue(*value, "bitmaps.set_data"))
+			bitmap->data[id] = std::move(*data);
+	});
+}
+
+const C4DOS_Bitmaps ENTRIES = { &Alloc, &Free, &Init, &SetData };
+
+} // namespace
+
+const C4DOS_Bitmaps* BitmapEntries()
+{
+	return &ENTRIES;
+}
+
+} // namespace headless

@@ -1,0 +1,105 @@
+// Documents: insertion into the scene, the plane for new splines, undo.
+#include "headless/table/entry_support.h"
+#include "headless/table/families.h"
+
+namespace headless
+{
+
+namespace
+{
+
+constexpr int32_t UNDOTYPE_NEWOBJ = 44;
+
+void InsertObject(C4DOS_Atom* doc, C4DOS_Atom* handle, C4DOS_Atom* parent, C4DOS_Atom* pred, C4DOS_Bool) noexcept
+{
+	GuardVoid("documents.insert_object", [&] {
+		const char* entry = "documents.insert_object";
+		Document* document = CheckDocument(doc, entry);
+		Object* object = CheckObject(handle, entry);
+		Object* under = CheckOptionalObject(parent, entry);
+		Object* after = CheckOptionalObject(pred, entry);
+		if (!document || !object || (parent && !under) || (pred && !after))
+			return;
+		if (object->inTree)
+			H().protocol.Fault(entry, "the object is already in a tree");
+		else if ((under && under->document != document) || (after && after->document != document))
+			H().protocol.Fault(entry, "the parent or predecessor lies in another document");
+		else if (after && after->parent != under)
+			H().protocol.Fault(entry, "the predecessor is not a child of the parent");
+		else if (under && (under == object || H().scene.IsAncestor(object, under)))
+			H().protocol.Fault(entry, "an object under itself");
+		else
+			H().scene.InsertAt(document, object, under, after);
+	});
+}
+
+int32_t GetSplinePlane(const C4DOS_Atom* doc) noexcept
+{
+	return Guard("documents.get_spline_plane", int32_t { 0 }, [&]() -> int32_t {
+		Document* document = CheckDocument(doc, "documents.get_spline_plane");
+		return document ? document->splinePlane : 0;
+	});
+}
+
+C4DOS_Bool StartUndo(C4DOS_Atom* doc) noexcept
+{
+	return Guard("documents.start_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Document* document = CheckDocument(doc, "documents.start_undo");
+		if (!document)
+			return 0;
+		document->undoDepth++;
+		return 1;
+	});
+}
+
+C4DOS_Bool EndUndo(C4DOS_Atom* doc) noexcept
+{
+	return Guard("documents.end_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Document* document = CheckDocument(doc, "documents.end_undo");
+		if (!document)
+			return 0;
+		if (document->undoDepth == 0)
+		{
+			H().protocol.Fault("documents.end_undo", "an undo group ended without being begun");
+			return 0;
+		}
+		document->undoDepth--;
+		return 1;
+	});
+}
+
+C4DOS_Bool AddUndo(C4DOS_Atom* doc, int32_t type, C4DOS_Atom* handle) noexcept
+{
+	return Guard("documents.add_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Document* document = CheckDocument(doc, "documents.add_undo");
+		Atom* atom = CheckAtom(handle, "documents.add_undo");
+		if (!document || !atom)
+			return 0;
+		auto* object = dynamic_cast<Object*>(atom);
+		if (type == UNDOTYPE_NEWOBJ && (!object || object->document != document))
+		{
+			H().protocol.Fault("documents.add_undo", "NEWOBJ for an object that is not in the document");
+			return 0;
+		}
+		return 1;
+	});
+}
+
+C4DOS_Bool DoUndo(C4DOS_Atom* doc, C4DOS_Bool) noexcept
+{
+	return Guard("documents.do_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		CheckDocument(doc, "documents.do_undo");
+		return 0;
+	});
+}
+
+const C4DOS_Documents ENTRIES = { &InsertObject, &GetSplinePlane, &StartUndo, &EndUndo, &AddUndo, &DoUndo };
+
+} // namespace
+
+const C4DOS_Documents* DocumentEntries()
+{
+	return &ENTRIES;
+}
+
+} // namespace headless

@@ -1,0 +1,147 @@
+// Paths: a handle holds one path text; the operations are the host's path rules.
+#include "headless/table/entry_support.h"
+#include "headless/table/families.h"
+
+namespace headless
+{
+
+namespace
+{
+
+C4DOS_Path* Alloc() noexcept
+{
+	return Guard("paths.alloc", static_cast<C4DOS_Path*>(nullptr),
+		[]() -> C4DOS_Path* {
+		if (H().faults.ShouldFail("paths.alloc"))
+			return nullptr;
+		return reinterpret_cast<C4DOS_Path*>(H().paths.Add(std::make_unique<Path>()));
+	});
+}
+
+void Free(C4DOS_Path* path) noexcept
+{
+	GuardVoid("paths.free", [&] {
+		if (path && !H().paths.Release(path))
+			H().protocol.Fault("paths.free", "unknown or freed path handle");
+	});
+}
+
+// Runs `change` on the path behind `handle` when the handle is valid.
+template <typename CHANGE> void Change(const char* entry, C4DOS_Path* handle, CHANGE&& change)
+{
+	GuardVoid(entry, [&] {
+		if (Path* path = CheckPath(handle, entry))
+			change(*path);
+	});
+}
+
+void SetString(C4DOS_Path* path, C4DOS_Text text) noexcept
+{
+	Change("paths.set_string", path, [&](Path& target) {
+		if (std::optional<std::string> value = TextIn(text, "paths.set_string"))
+			target.text = std::move(*value);
+	});
+}
+
+void Copy(C4DOS_Path* path, const C4DOS_Path* source) noexcept
+{
+	Change("paths.copy", path, [&](Path& target) {
+		if (Path* from = CheckPath(source, "paths.copy"))
+			target.text = from->text;
+	});
+}
+
+void GetString(const C4DOS_Path* path, C4DOS_TextSink sink, void* context) noexcept
+{
+	GuardVoid("paths.get_string", [&] {
+		Path* source = CheckPath(path, "paths.get_string");
+		TextOut(source ? source->text : std::string(), sink, context, "paths.get_string");
+	});
+}
+
+void Join(C4DOS_Path* path, const C4DOS_Path* base, const C4DOS_Path* component) noexcept
+{
+	Change("paths.join", path, [&](Path& target) {
+		Path* left = CheckPath(base, "paths.join");
+		Path* right = CheckPath(component, "paths.join");
+		if (left && right)
+			target.text = JoinPath(left->text, right->text);
+	});
+}
+
+void GetDirectory(C4DOS_Path* path, const C4DOS_Path* source) noexcept
+{
+	Change("paths.get_directory", path, [&](Path& target) {
+		if (Path* from = CheckPath(source, "paths.get_directory"))
+			target.text = DirectoryPart(from->text);
+	});
+}
+
+void GetFile(C4DOS_Path* path, const C4DOS_Path* source) noexcept
+{
+	Change("paths.get_file", path, [&](Path& target) {
+		if (Path* from = CheckPath(source, "paths.get_file"))
+			target.text = FilePart(from->text);
+	});
+}
+
+void SetDirectory(C4DOS_Path* path, const C4DOS_Path* directory) noexcept
+{
+	Change("paths.set_directory", path, [&](Path& target) {
+		if (Path* from = CheckPath(directory, "paths.set_directory"))
+			target.text = WithDirectory(target.text, from->text);
+	});
+}
+
+void SetFile(C4DOS_Path* path, const C4DOS_Path* file) noexcept
+{
+	Change("paths.set_file", path, [&](Path& target) {
+		if (Path* from = CheckPath(file, "paths.set_file"))
+			target.text = WithFile(target.text, from->text);
+	});
+}
+
+void GetSuffix(const C4DOS_Path* path, C4DOS_TextSink sink, void* context) noexcept
+{
+	GuardVoid("paths.get_suffix", [&] {
+		Path* source = CheckPath(path, "paths.get_suffix");
+		TextOut(source ? SuffixOf(source->text) : std::string(), sink, context, "paths.get_suffix");
+	});
+}
+
+void SetSuffix(C4DOS_Path* path, C4DOS_Text suffix) noexcept
+{
+	Change("paths.set_suffix", path, [&](Path& target) {
+		if (std::optional<std::string> value = TextIn(suffix, "paths.set_suffix"))
+			target.text = WithSuffix(target.text, *value);
+	});
+}
+
+C4DOS_Bool CheckSuffix(const C4DOS_Path* path, C4DOS_Text suffix) noexcept
+{
+	return Guard("paths.check_suffix", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* source = CheckPath(path, "paths.check_suffix");
+		std::optional<std::string> value = TextIn(suffix, "paths.check_suffix");
+		return source && value && HasSuffix(source->text, *value);
+	});
+}
+
+C4DOS_Bool Exists(const C4DOS_Path* path, C4DOS_Bool directory) noexcept
+{
+	return Guard("paths.exists", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* source = CheckPath(path, "paths.exists");
+		return source && PathExists(source->text, directory != 0);
+	});
+}
+
+const C4DOS_Paths ENTRIES = { &Alloc, &Free, &SetString, &Copy, &GetString, &Join, &GetDirectory, &GetFile, &SetDirectory, &SetFile, &GetSuffix,
+	&SetSuffix, &CheckSuffix, &Exists };
+
+} // namespace
+
+const C4DOS_Paths* PathEntries()
+{
+	return &ENTRIES;
+}
+
+} // namespace headless

@@ -1,0 +1,24 @@
+#include "headless/table/table.h"
+
+#include "headless/table/families.h"
+
+namespace headless
+{
+
+C4D_OS MakeTable(std::int32_t version)
+{
+	C4D_OS table {};
+	table.version = version;
+	table.general = GeneralEntries();
+	table.paths = PathEntries();
+	table.bitmaps = BitmapEntries();
+	table.resources = ResourceEntries();
+	table.plugins = PluginEntries();
+	table.containers = ContainerEntries();
+	table.atoms = AtomEntries();
+	table.objects = ObjectEntries();
+	table.documents = DocumentEntries();
+	return table;
+}
+
+} // namespace headless
