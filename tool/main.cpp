@@ -1,0 +1,134 @@
+// pointsmith-host: drives the Pointsmith module through the headless host.
+//
+// Exit codes: 0 done, 1 the command's own failure, 2 bad input, 3 the module
+// did not load or start, or broke the host's protocol.
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "tool/commands.h"
+#include "tool/executable_path.h"
+#include "tool/parameter_input.h"
+#include "tool/product.h"
+
+namespace
+{
+
+constexpr int EXIT_INPUT = 2;
+constexpr int EXIT_HOST = 3;
+
+// The options every command that makes an arrow shares.
+struct ArrowOptions
+{
+	bool empty = false;
+	std::vector<std::string> sets;
+	std::vector<std::string> unsets;
+	CLI::Option* set = nullptr;
+	CLI::Option* unset = nullptr;
+};
+
+void AddArrowOptions(CLI::App& command, ArrowOptions& options)
+{
+	options.set = command.add_option("--set", options.sets, "set a parameter of the new arrow (repeatable)")->type_name("NAME=VALUE")->allow_extra_args(false);
+	options.unset = command.add_option("--unset", options.unsets, "remove a parameter from the new arrow's container (repeatable)")->type_name("NAME")->allow_extra_args(false);
+	command.add_flag("--empty", options.empty, "start from an empty container");
+}
+
+// The first word that is neither an option nor a known command, if any.
+std::string UnknownCommand(const CLI::App& app, int argc, char** argv)
+{
+	for (int i = 1; i < argc; ++i)
+	{
+		const std::string word = argv[i];
+		if (word == "--module")
+			++i;
+		else if (word.rfind("-", 0) != 0)
+			return app.get_subcommands([&](const CLI::App* command) { return command->get_name() == word; }).empty() ? word : std::string();
+	}
+	return std::string();
+}
+
+// --set and --unset in the order given on the command line.
+std::vector<tool::ParameterEdit> OrderedEdits(const CLI::App& command, const ArrowOptions& options)
+{
+	std::vector<tool::ParameterEdit> edits;
+	std::size_t nextSet = 0;
+	std::size_t nextUnset = 0;
+	for (const CLI::Option* option : command.parse_order())
+	{
+		if (option == options.set)
+		{
+			const std::string& text = options.sets.at(nextSet++);
+			const std::size_t equals = text.find('=');
+			if (equals == std::string::npos)
+				throw tool::InputError("--set needs NAME=VALUE, got '" + text + "'");
+			edits.push_back({ text.substr(0, equals), text.substr(equals + 1) });
+		}
+		else if (option == options.unset)
+			edits.push_back({ options.unsets.at(nextUnset++), std::nullopt });
+	}
+	return edits;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+	CLI::App app("Drives the Pointsmith module through a headless host.", "pointsmith-host");
+	app.require_subcommand(1);
+	app.fallthrough();
+	std::string moduleFile;
+	app.add_option("--module", moduleFile, "the module file (default: ../plugins/pointsmith/ beside the tool)");
+
+	CLI::App* info = app.add_subcommand("info", "show the module's identity, registration and start-up console");
+	CLI::App* params = app.add_subcommand("params", "show every parameter of a new arrow");
+	ArrowOptions paramsOptions;
+	AddArrowOptions(*params, paramsOptions);
+
+	try
+	{
+		app.parse(argc, argv);
+	}
+	catch (const CLI::CallForHelp& help)
+	{
+		return app.exit(help);
+	}
+	catch (const CLI::ParseError& error)
+	{
+		const std::string unknown = UnknownCommand(app, argc, argv);
+		if (!unknown.empty())
+			std::cerr << "pointsmith-host: unknown command '" << unknown << "' (commands: info, params)\n";
+		else
+			std::cerr << "pointsmith-host: " << error.what() << '\n';
+		return EXIT_INPUT;
+	}
+
+	try
+	{
+		const std::filesystem::path module = moduleFile.empty() ? tool::DefaultModuleFile(tool::ExecutableDirectory()) : std::filesystem::path(moduleFile);
+		// Input is checked before the module starts wherever that is possible.
+		std::vector<tool::ParameterEdit> edits;
+		if (*params)
+			edits = OrderedEdits(*params, paramsOptions);
+
+		tool::Session session(module);
+		if (*info)
+			return tool::RunInfo(session, std::cout);
+		return tool::RunParams(session, paramsOptions.empty, edits, std::cout);
+	}
+	catch (const tool::InputError& error)
+	{
+		std::cerr << "pointsmith-host: " << error.what() << '\n';
+		return EXIT_INPUT;
+	}
+	catch (const tool::HostError& error)
+	{
+		std::cerr << "pointsmith-host: " << error.what() << '\n';
+		return EXIT_HOST;
+	}
+	catch (const std::exception& error)
+	{
+		std::cerr << "pointsmith-host: " << error.what() << '\n';
+		return EXIT_HOST;
+	}
+}

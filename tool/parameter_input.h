@@ -1,0 +1,32 @@
+// Parameter names and values as a user types them on the command line.
+#ifndef TOOL_PARAMETER_INPUT_H
+#define TOOL_PARAMETER_INPUT_H
+
+#include <stdexcept>
+#include <string>
+
+#include "headless/container.h"
+#include "headless/resources/description.h"
+
+namespace tool
+{
+
+// Bad input from the user: the message is the whole explanation.
+struct InputError : std::runtime_error
+{
+	using std::runtime_error::runtime_error;
+};
+
+// The parameter that NAME means: a symbol of the description (ARROW_...,
+// PRIM_PLANE, ...) or a numeric ID. Throws InputError for anything else,
+// including groups and separators.
+const headless::resources::DescriptionElement& FindParameter(const headless::resources::Description& description, const std::string& name);
+
+// VALUE read by the parameter's declared type: BOOL true/false/1/0, LONG an
+// integer, REAL a decimal or exponent number (no nan, no inf), STRING as is,
+// VECTOR x,y,z. Buttons and links take no value. Throws InputError.
+headless::Value ParseParameterValue(const headless::resources::DescriptionElement& parameter, const std::string& text);
+
+} // namespace tool
+
+#endif

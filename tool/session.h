@@ -1,0 +1,55 @@
+// One run of the tool: a headless host with the module started, one
+// document, and the arrows the command makes in it.
+#ifndef TOOL_SESSION_H
+#define TOOL_SESSION_H
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "headless/host.h"
+
+namespace tool
+{
+
+// The module did not load or start, or broke the host's protocol: the tool exits with 3.
+struct HostError : std::runtime_error
+{
+	using std::runtime_error::runtime_error;
+};
+
+// A change the user asked for on a new arrow: set NAME to VALUE, or unset NAME.
+struct ParameterEdit
+{
+	std::string name;
+	std::optional<std::string> value; // none: unset
+};
+
+class Session
+{
+public:
+	// Starts the module; throws HostError with the reason when it does not start.
+	explicit Session(const std::filesystem::path& moduleFile);
+
+	headless::Host& Host() { return _host; }
+	headless::Document* Document() { return _document; }
+	const headless::RegisteredObject& ArrowType() const { return *_arrowType; }
+
+	// A new arrow as the host's object menu makes it, then `empty` flushes
+	// its container and the edits apply in order. Throws InputError for a bad edit.
+	headless::Object* NewArrow(bool empty, const std::vector<ParameterEdit>& edits);
+
+	// Throws HostError when the module broke the host's protocol.
+	void CheckProtocol() const;
+
+private:
+	headless::Host _host;
+	headless::Document* _document = nullptr;
+	const headless::RegisteredObject* _arrowType = nullptr;
+};
+
+} // namespace tool
+
+#endif
