@@ -1,0 +1,22 @@
+// Runs the built pointsmith-host as a user would and captures what it says.
+#ifndef TESTS_SUPPORT_RUN_TOOL_H
+#define TESTS_SUPPORT_RUN_TOOL_H
+
+#include <string>
+#include <vector>
+
+namespace tests
+{
+
+struct ToolRun
+{
+	int exitCode = -1;
+	std::string out;
+	std::string err;
+};
+
+ToolRun RunTool(const std::vector<std::string>& arguments);
+
+} // namespace tests
+
+#endif

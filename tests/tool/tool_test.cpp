@@ -1,0 +1,153 @@
+// pointsmith-host as scripts use it: its output formats and exit codes are contracts.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/support/plugin_folder.h"
+#include "tests/support/run_tool.h"
+
+namespace tests
+{
+namespace
+{
+
+using Json = nlohmann::json;
+
+Json Params(const std::vector<std::string>& options)
+{
+	std::vector<std::string> arguments { "params" };
+	arguments.insert(arguments.end(), options.begin(), options.end());
+	const ToolRun run = RunTool(arguments);
+	EXPECT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_EQ(run.err, "");
+	return Json::parse(run.out);
+}
+
+// The line of text the tool printed for a value, exactly.
+std::string PrintedValue(const std::string& output, const std::string& id)
+{
+	const std::string key = "\"" + id + "\":{";
+	const std::size_t entry = output.find(key);
+	const std::size_t value = output.find("\"value\":", entry) + 8;
+	return output.substr(value, output.find(",\"enabled\"", value) - value);
+}
+
+void ExpectOneLineError(const ToolRun& run, int exitCode, const std::string& mention)
+{
+	EXPECT_EQ(run.exitCode, exitCode);
+	EXPECT_EQ(run.out, "");
+	ASSERT_FALSE(run.err.empty());
+	EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+	EXPECT_NE(run.err.find(mention), std::string::npos) << run.err;
+}
+
+TEST(ToolInfo, ShowsTheModuleAsTheHostLoadedIt)
+{
+	const ToolRun run = RunTool({ "info" });
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const Json info = Json::parse(run.out);
+	EXPECT_EQ(info["module"], "net.orvandale.pointsmith");
+	EXPECT_EQ(info["frameworks"].size(), 9u);
+	EXPECT_EQ(info["frameworks"][0], "net.c4dhost.cinema.framework");
+	EXPECT_EQ(info["frameworks"][8], "net.c4dhost.python.framework");
+	EXPECT_EQ(info["registration"],
+		Json::parse(R"({"id": 1025060, "name": "Pointsmith", "info": 132, "description": "Opointsmith", "icon": [64, 64]})"));
+	EXPECT_EQ(info["console"], Json::parse(R"(["Orvandale Software: Pointsmith successfully loaded."])"));
+	// Keys in the documented order.
+	EXPECT_EQ(run.out.rfind("{\"module\":", 0), 0u);
+}
+
+TEST(ToolParams, ListsEveryParameterWithItsDefault)
+{
+	const Json params = Params({});
+	EXPECT_EQ(params.size(), 47u);
+	EXPECT_EQ(params["10000"], Json::parse(R"({"name": "ARROW_SHAFT_LENGTH", "type": "REAL", "value": 400.0, "enabled": true})"));
+	EXPECT_EQ(params["10350"], Json::parse(R"({"name": "ARROW_CLONE_SPLINE", "type": "LINK", "value": null, "enabled": false})"));
+	EXPECT_EQ(params["10220"], Json::parse(R"({"name": "ARROW_RESET", "type": "BUTTON", "value": null, "enabled": true})"));
+	EXPECT_EQ(params["2300"], Json::parse(R"({"name": "PRIM_PLANE", "type": "LONG", "value": 0, "enabled": true})"));
+	EXPECT_EQ(params["10190"]["value"], "");
+}
+
+TEST(ToolParams, PrintsFloatsInTheirShortestExactForm)
+{
+	const ToolRun run = RunTool({ "params", "--set", "ARROW_SHAFT_WIDTH=1e20", "--set", "ARROW_TAIL_NOTCH=-0.0", "--set", "10060=.1" });
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_EQ(PrintedValue(run.out, "10000"), "400.0");
+	EXPECT_EQ(PrintedValue(run.out, "1004"), "0.08726646259971647");
+	EXPECT_EQ(PrintedValue(run.out, "10010"), "1e+20");
+	EXPECT_EQ(PrintedValue(run.out, "10050"), "-0.0");
+	EXPECT_EQ(PrintedValue(run.out, "10060"), "0.1");
+}
+
+TEST(ToolParams, AppliesEmptySetAndUnsetInTheOrderGiven)
+{
+	const Json params = Params({ "--empty", "--set", "ARROW_SHAFT=true", "--unset", "ARROW_SHAFT", "--set", "PRIM_PLANE=2", "--set", "1001=4" });
+	EXPECT_TRUE(params["10020"]["value"].is_null());
+	EXPECT_TRUE(params["10000"]["value"].is_null());
+	EXPECT_EQ(params["2300"]["value"], 2);
+	EXPECT_EQ(params["1001"]["value"], 4);
+	EXPECT_EQ(params["1005"]["enabled"], true);
+}
+
+TEST(ToolParams, ReadsValuesByTheDeclaredType)
+{
+	const Json params = Params({ "--set", "ARROW_DOUBLE=1", "--set", "ARROW_CLONE_COUNT=-7", "--set", "ARROW_PRESET_NAME=Wide arrow", "--set",
+		"ARROW_HEAD_LENGTH=25", "--set", "SPLINEOBJECT_ANGLE=1.5E-3" });
+	EXPECT_EQ(params["10160"]["value"], true);
+	EXPECT_EQ(params["10330"]["value"], -7);
+	EXPECT_EQ(params["10190"]["value"], "Wide arrow");
+	EXPECT_TRUE(params["10030"]["value"].is_number_float());
+	EXPECT_EQ(params["10030"]["value"], 25.0);
+	EXPECT_EQ(params["1004"]["value"], 0.0015);
+	// The enabling answers follow the values.
+	EXPECT_EQ(params["10170"]["enabled"], true);
+	EXPECT_EQ(params["10020"]["enabled"], false);
+}
+
+TEST(ToolParams, RefusesWhatCannotBeSet)
+{
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_NOTHING=1" }), 2, "ARROW_NOTHING");
+	ExpectOneLineError(RunTool({ "params", "--set", "99999=1" }), 2, "99999");
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_RESET=1" }), 2, "ARROW_RESET");
+	ExpectOneLineError(RunTool({ "params", "--unset", "ARROW_RESET" }), 2, "ARROW_RESET");
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_WRAP_SPLINE=x" }), 2, "ARROW_WRAP_SPLINE");
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_SHAFT_LENGTH" }), 2, "NAME=VALUE");
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_GROUP_SHAFT=1" }), 2, "ARROW_GROUP_SHAFT");
+}
+
+TEST(ToolParams, RefusesBadValues)
+{
+	for (const char* value : { "ARROW_SHAFT_LENGTH=nan", "ARROW_SHAFT_LENGTH=inf", "ARROW_SHAFT_LENGTH=1e999", "ARROW_SHAFT_LENGTH=", "ARROW_SHAFT_LENGTH=4o0",
+			 "ARROW_SHAFT_LENGTH=0x10", "ARROW_SHAFT=yes", "ARROW_SHAFT=2", "ARROW_CLONE_COUNT=2147483648", "ARROW_CLONE_COUNT=1.5", "PRIM_PLANE= 1" })
+		ExpectOneLineError(RunTool({ "params", "--set", value }), 2, "bad value");
+}
+
+TEST(ToolParams, KeepsTinyAndHugeFiniteNumbers)
+{
+	const Json params = Params({ "--set", "ARROW_SHAFT_LENGTH=4.9e-324", "--set", "ARROW_SHAFT_WIDTH=-1.7976931348623157e308" });
+	EXPECT_EQ(params["10000"]["value"], 4.9e-324);
+	EXPECT_EQ(params["10010"]["value"], -1.7976931348623157e308);
+}
+
+TEST(ToolErrors, AModuleThatIsNotThereIsAHostFailure)
+{
+	ExpectOneLineError(RunTool({ "--module", "/nonexistent/pointsmith.xso64", "info" }), 3, "/nonexistent/pointsmith.xso64");
+}
+
+TEST(ToolErrors, AModuleThatDoesNotStartIsAHostFailure)
+{
+	PluginFolder folder(PluginLayout { false, false, false });
+	const ToolRun run = RunTool({ "info", "--module", folder.Module().string() });
+	ExpectOneLineError(run, 3, "Orvandale Software: Failed to load Pointsmith.");
+	EXPECT_NE(run.err.find("Pointsmith: failed to load resource file."), std::string::npos);
+}
+
+TEST(ToolErrors, UnknownCommandsAndOptionsAreUsageErrors)
+{
+	ExpectOneLineError(RunTool({ "frobnicate" }), 2, "unknown command 'frobnicate'");
+	ExpectOneLineError(RunTool({ "params", "--sett", "x" }), 2, "--sett");
+	ExpectOneLineError(RunTool({}), 2, "subcommand");
+}
+
+} // namespace
+} // namespace tests
