@@ -11,20 +11,12 @@ namespace
 
 C4DOS_Bitmap* Alloc() noexcept
 {
-	return Guard("bitmaps.alloc", static_cast<C4DOS_Bitmap*>(nullptr),
-		[]() -> C4DOS_Bitmap* {
-		if (H().faults.ShouldFail("bitmaps.alloc"))
-			return nullptr;
-		return reinterpret_cast<C4DOS_Bitmap*>(H().bitmaps.Add(std::make_unique<Bitmap>()));
-	});
+	return AllocHandle<C4DOS_Bitmap>("bitmaps.alloc", H().bitmaps);
 }
 
 void Free(C4DOS_Bitmap* bitmap) noexcept
 {
-	GuardVoid("bitmaps.free", [&] {
-		if (bitmap && !H().bitmaps.Release(bitmap))
-			H().protocol.Fault("bitmaps.free", "unknown or freed bitmap handle");
-	});
+	FreeHandle("bitmaps.free", H().bitmaps, bitmap, "bitmap");
 }
 
 int32_t Init(C4DOS_Bitmap* handle, const C4DOS_Path* file, int32_t) noexcept

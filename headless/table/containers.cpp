@@ -11,12 +11,7 @@ namespace
 
 C4DOS_Container* Alloc() noexcept
 {
-	return Guard("containers.alloc", static_cast<C4DOS_Container*>(nullptr),
-		[]() -> C4DOS_Container* {
-		if (H().faults.ShouldFail("containers.alloc"))
-			return nullptr;
-		return reinterpret_cast<C4DOS_Container*>(H().containers.Add(std::make_unique<Container>()));
-	});
+	return AllocHandle<C4DOS_Container>("containers.alloc", H().containers);
 }
 
 void Free(C4DOS_Container* container) noexcept

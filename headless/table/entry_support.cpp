@@ -12,6 +12,19 @@ template <typename T> T* Refuse(const void* handle, const char* entry, const cha
 	return nullptr;
 }
 
+// An atom of kind T; an atom of the other kind is a fault of its own.
+template <typename T> T* CheckKind(const void* handle, const char* entry, const char* kind, const char* mismatch)
+{
+	Atom* atom = handle ? H().scene.Find(handle) : nullptr;
+	auto* item = dynamic_cast<T*>(atom);
+	if (atom && !item)
+	{
+		H().protocol.Fault(entry, mismatch);
+		return nullptr;
+	}
+	return item ? item : Refuse<T>(handle, entry, kind);
+}
+
 } // namespace
 
 Atom* CheckAtom(const void* handle, const char* entry)
@@ -22,26 +35,12 @@ Atom* CheckAtom(const void* handle, const char* entry)
 
 Object* CheckObject(const void* handle, const char* entry)
 {
-	Atom* atom = handle ? H().scene.Find(handle) : nullptr;
-	auto* object = dynamic_cast<Object*>(atom);
-	if (atom && !object)
-	{
-		H().protocol.Fault(entry, "a document where an object belongs");
-		return nullptr;
-	}
-	return object ? object : Refuse<Object>(handle, entry, "object");
+	return CheckKind<Object>(handle, entry, "object", "a document where an object belongs");
 }
 
 Document* CheckDocument(const void* handle, const char* entry)
 {
-	Atom* atom = handle ? H().scene.Find(handle) : nullptr;
-	auto* document = dynamic_cast<Document*>(atom);
-	if (atom && !document)
-	{
-		H().protocol.Fault(entry, "an object where a document belongs");
-		return nullptr;
-	}
-	return document ? document : Refuse<Document>(handle, entry, "document");
+	return CheckKind<Document>(handle, entry, "document", "an object where a document belongs");
 }
 
 Object* CheckOptionalObject(const void* handle, const char* entry)

@@ -55,6 +55,26 @@ Path* CheckPath(const void* handle, const char* entry);
 Bitmap* CheckBitmap(const void* handle, const char* entry);
 const resources::ResourceFolder* CheckResource(const void* handle, const char* entry);
 
+// A new item for the module, owned by `registry` until the module frees it;
+// null when the fault plan fails the call.
+template <typename HANDLE, typename T> HANDLE* AllocHandle(const char* entry, HandleRegistry<T>& registry) noexcept
+{
+	return Guard(entry, static_cast<HANDLE*>(nullptr), [&]() -> HANDLE* {
+		if (H().faults.ShouldFail(entry))
+			return nullptr;
+		return reinterpret_cast<HANDLE*>(registry.Add(std::make_unique<T>()));
+	});
+}
+
+// Gives an item back; null is allowed, an unknown or freed handle is a fault.
+template <typename T> void FreeHandle(const char* entry, HandleRegistry<T>& registry, const void* handle, const char* kind) noexcept
+{
+	GuardVoid(entry, [&] {
+		if (handle && !registry.Release(handle))
+			H().protocol.Fault(entry, std::string("unknown or freed ") + kind + " handle");
+	});
+}
+
 // Text from the module; null when malformed (negative length, or no data for a non-empty text).
 std::optional<std::string> TextIn(C4DOS_Text text, const char* entry);
 // Hands `text` to the module's sink; a missing sink is a fault.

@@ -10,20 +10,12 @@ namespace
 
 C4DOS_Path* Alloc() noexcept
 {
-	return Guard("paths.alloc", static_cast<C4DOS_Path*>(nullptr),
-		[]() -> C4DOS_Path* {
-		if (H().faults.ShouldFail("paths.alloc"))
-			return nullptr;
-		return reinterpret_cast<C4DOS_Path*>(H().paths.Add(std::make_unique<Path>()));
-	});
+	return AllocHandle<C4DOS_Path>("paths.alloc", H().paths);
 }
 
 void Free(C4DOS_Path* path) noexcept
 {
-	GuardVoid("paths.free", [&] {
-		if (path && !H().paths.Release(path))
-			H().protocol.Fault("paths.free", "unknown or freed path handle");
-	});
+	FreeHandle("paths.free", H().paths, path, "path");
 }
 
 // Runs `change` on the path behind `handle` when the handle is valid.

@@ -29,10 +29,7 @@ C4DOS_Resource* Load(const C4DOS_Path* folder) noexcept
 
 void Free(C4DOS_Resource* resource) noexcept
 {
-	GuardVoid("resources.free", [&] {
-		if (resource && !H().resources.Release(resource))
-			H().protocol.Fault("resources.free", "unknown or freed resource handle");
-	});
+	FreeHandle("resources.free", H().resources, resource, "resource");
 }
 
 void LoadString(const C4DOS_Resource* resource, int32_t id, C4DOS_TextSink sink, void* context) noexcept
