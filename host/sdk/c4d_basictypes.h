@@ -42,7 +42,8 @@ class String
 public:
 	String() = default;
 	String(const Char* utf8) : _text(utf8 ? utf8 : "") { }
-	String(const Char* utf8, Int length) : _text(utf8, static_cast<std::size_t>(length)) { }
+	// Nothing from outside is trusted: no text or a negative length gives an empty string.
+	String(const Char* utf8, Int length) : _text(utf8 && length > 0 ? std::string(utf8, static_cast<std::size_t>(length)) : std::string()) { }
 
 	Bool IsEmpty() const { return _text.empty(); }
 	Bool IsPopulated() const { return !_text.empty(); }
