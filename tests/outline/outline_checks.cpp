@@ -1,0 +1,110 @@
+#include "outline_checks.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <iomanip>
+
+namespace
+{
+
+std::uint64_t Bits(double value)
+{
+	std::uint64_t bits;
+	std::memcpy(&bits, &value, sizeof bits);
+	return bits;
+}
+
+bool IsFlat(const OutlinePoint& point)
+{
+	return point.z == 0.0 && !std::signbit(point.z);
+}
+
+bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
+{
+	return a.x == b.x && a.y == -b.y;
+}
+
+} // namespace
+
+::testing::AssertionResult HasPoints(const ArrowOutline& outline, const std::vector<Xy>& expected)
+{
+	return HasPointsNear(outline, expected, 0.0);
+}
+
+::testing::AssertionResult HasPointsNear(const ArrowOutline& outline, const std::vector<Xy>& expected, double tolerance)
+{
+	if (outline.count != static_cast<int>(expected.size()))
+		return ::testing::AssertionFailure() << outline.count << " points where " << expected.size() << " were expected: " << ::testing::PrintToString(outline);
+	for (int i = 0; i < outline.count; ++i)
+	{
+		const OutlinePoint& point = outline.points[i];
+		const Xy& want = expected[static_cast<std::size_t>(i)];
+		const bool near = std::fabs(point.x - want.x) <= tolerance && std::fabs(point.y - want.y) <= tolerance;
+		if (!near || !IsFlat(point))
+			return ::testing::AssertionFailure() << std::setprecision(17) << "point " << i << " is (" << point.x << ", " << point.y << ", " << point.z
+				<< ") where (" << want.x << ", " << want.y << ", 0) was expected";
+	}
+	return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult SameBits(const ArrowOutline& a, const ArrowOutline& b)
+{
+	if (a.count != b.count)
+		return ::testing::AssertionFailure() << a.count << " points against " << b.count;
+	for (int i = 0; i < a.count; ++i)
+	{
+		const OutlinePoint& p = a.points[i];
+		const OutlinePoint& q = b.points[i];
+		if (Bits(p.x) != Bits(q.x) || Bits(p.y) != Bits(q.y) || Bits(p.z) != Bits(q.z))
+			return ::testing::AssertionFailure() << "point " << i << " differs: " << ::testing::PrintToString(a) << " against " << ::testing::PrintToString(b);
+	}
+	return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult AllFinite(const ArrowOutline& outline)
+{
+	for (int i = 0; i < outline.count; ++i)
+	{
+		const OutlinePoint& point = outline.points[i];
+		if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z))
+			return ::testing::AssertionFailure() << "point " << i << " is not finite: " << ::testing::PrintToString(outline);
+	}
+	return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult IsMirrorSymmetric(const ArrowOutline& outline)
+{
+	const int n = outline.count;
+	for (int turn = 0; turn < n; ++turn)
+	{
+		bool retraced = true;
+		for (int i = 0; i < n && retraced; ++i)
+			retraced = IsMirrorImage(outline.points[i], outline.points[(turn - i + n) % n]);
+		if (retraced)
+			return ::testing::AssertionSuccess();
+	}
+	return ::testing::AssertionFailure() << "no mirror partners: " << ::testing::PrintToString(outline);
+}
+
+::testing::AssertionResult IsHalfTurnSymmetric(const ArrowOutline& outline)
+{
+	const int half = outline.count / 2;
+	if (outline.count % 2 != 0)
+		return ::testing::AssertionFailure() << "an odd number of points, " << outline.count;
+	for (int i = 0; i < half; ++i)
+	{
+		const OutlinePoint& p = outline.points[i];
+		const OutlinePoint& q = outline.points[i + half];
+		if (q.x != -p.x || q.y != -p.y)
+			return ::testing::AssertionFailure() << "point " << i + half << " is not point " << i << " turned: " << ::testing::PrintToString(outline);
+	}
+	return ::testing::AssertionSuccess();
+}
+
+void PrintTo(const ArrowOutline& outline, std::ostream* out)
+{
+	*out << std::setprecision(17) << outline.count << " points:";
+	for (int i = 0; i < outline.count; ++i)
+		*out << " (" << outline.points[i].x << ", " << outline.points[i].y << ", " << outline.points[i].z << ")";
+}
