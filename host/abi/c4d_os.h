@@ -51,6 +51,7 @@ typedef struct C4DOS_Container C4DOS_Container; /* parameter container */
 typedef struct C4DOS_Path C4DOS_Path;           /* file path */
 typedef struct C4DOS_Bitmap C4DOS_Bitmap;       /* image */
 typedef struct C4DOS_Resource C4DOS_Resource;   /* a module's loaded resource */
+typedef struct C4DOS_File C4DOS_File;           /* binary file */
 
 typedef struct C4DOS_Text
 {
@@ -170,7 +171,54 @@ typedef struct C4DOS_Paths
 
 	/* Whether something exists at the path; with `directory` set, only a folder counts. */
 	C4DOS_Bool (*exists)(const C4DOS_Path* path, C4DOS_Bool directory);
+
+	/* Deletes the file at the path; false when it could not be deleted. */
+	C4DOS_Bool (*kill)(const C4DOS_Path* path);
+	/* Renames a file, replacing a file already at `to`; false on failure, and
+	 * then both files are as they were. */
+	C4DOS_Bool (*rename)(const C4DOS_Path* from, const C4DOS_Path* to);
+
+	/* The host's modal file selection dialog (FILESELECTTYPE `type`,
+	 * FILESELECT `flags`), starting from `path` (folder and file name).
+	 * True when the user chose a file, whose path then replaces `path`;
+	 * false when the user cancelled, and `path` is unchanged. */
+	C4DOS_Bool (*select_file)(C4DOS_Path* path, int32_t type, int32_t flags, C4DOS_Text title, C4DOS_Text force_suffix);
 } C4DOS_Paths;
+
+/* ---------------------------------------------------------------------------
+ * Binary files (the SDK's BaseFile). Numbers are written and read in the
+ * byte order given at open (1 big-endian, 2 little-endian); a bool is one
+ * byte, 0 or 1, and reads as true for any byte but 0. A failed read or
+ * write sets the file's error state (FILEERROR) and answers false; the state
+ * stays until set again.
+ */
+typedef struct C4DOS_Files
+{
+	C4DOS_File* (*alloc)(void); /* owned by the caller; null when out of memory */
+	void (*free)(C4DOS_File* file); /* closes the file if open; null allowed */
+
+	/* Opens `name` with FILEOPEN `mode`; false (error state OPEN) when it cannot be opened. */
+	C4DOS_Bool (*open)(C4DOS_File* file, const C4DOS_Path* name, int32_t mode, int32_t error_dialog, int32_t order, int32_t type, int32_t creator);
+	/* Flushes and closes; false when what was written could not all be stored. */
+	C4DOS_Bool (*close)(C4DOS_File* file);
+
+	C4DOS_Bool (*read_bool)(C4DOS_File* file, C4DOS_Bool* value);
+	C4DOS_Bool (*read_int32)(C4DOS_File* file, int32_t* value);
+	C4DOS_Bool (*read_float32)(C4DOS_File* file, float* value);
+	/* Reads up to `length` bytes; answers how many were read. Fewer than
+	 * `length` sets the error state unless `just_try_it`. */
+	int64_t (*read_bytes)(C4DOS_File* file, void* data, int64_t length, C4DOS_Bool just_try_it);
+
+	C4DOS_Bool (*write_bool)(C4DOS_File* file, C4DOS_Bool value);
+	C4DOS_Bool (*write_int32)(C4DOS_File* file, int32_t value);
+	C4DOS_Bool (*write_float32)(C4DOS_File* file, float value);
+	C4DOS_Bool (*write_bytes)(C4DOS_File* file, const void* data, int64_t length);
+
+	int32_t (*get_error)(const C4DOS_File* file);
+	void (*set_error)(C4DOS_File* file, int32_t error);
+	int64_t (*get_length)(const C4DOS_File* file);   /* bytes in the file, -1 when not open */
+	int64_t (*get_position)(const C4DOS_File* file); /* bytes read or written so far, -1 when not open */
+} C4DOS_Files;
 
 /* ---------------------------------------------------------------------------
  * Bitmaps (the SDK's BaseBitmap).
@@ -352,6 +400,7 @@ typedef struct C4D_OS
 	int32_t version; /* host API version; first field in every host generation */
 	const C4DOS_General* general;
 	const C4DOS_Paths* paths;
+	const C4DOS_Files* files;
 	const C4DOS_Bitmaps* bitmaps;
 	const C4DOS_Resources* resources;
 	const C4DOS_Plugins* plugins;

@@ -11,6 +11,7 @@ set(C4D_SDK_SOURCES
 	${C4D_SDK_DIR}/c4d_basebitmap.cpp
 	${C4D_SDK_DIR}/c4d_basecontainer.cpp
 	${C4D_SDK_DIR}/c4d_basedocument.cpp
+	${C4D_SDK_DIR}/c4d_basefile.cpp
 	${C4D_SDK_DIR}/c4d_baselist.cpp
 	${C4D_SDK_DIR}/c4d_baseobject.cpp
 	${C4D_SDK_DIR}/c4d_file.cpp
@@ -56,6 +57,11 @@ function(c4d_add_module target)
 		target_compile_options(${target} PRIVATE -fno-gnu-unique)
 	endif()
 	if(NOT WIN32 AND NOT APPLE)
-		target_link_options(${target} PRIVATE -Wl,--version-script=${C4D_SDK_DIR}/c4d_exports.map -Wl,-z,defs)
+		target_link_options(${target} PRIVATE -Wl,--version-script=${C4D_SDK_DIR}/c4d_exports.map)
+		# Every symbol resolved at link time, unless a sanitizer runtime is to
+		# come from the executable that loads the module (clang's way).
+		if(NOT C4D_MODULE_RUNTIME_FROM_HOST)
+			target_link_options(${target} PRIVATE -Wl,-z,defs)
+		endif()
 	endif()
 endfunction()

@@ -30,7 +30,8 @@ BaseContainer::~BaseContainer()
 
 Bool BaseContainer::Read(Int32 id, C4DOS_Value& value) const
 {
-	value = C4DOS_Value {};
+	// The host fills the record whole, absent entries included.
+	value.type = C4DOS_VALUE_NONE;
 	return _handle && OS().containers->get(_handle, id, &value) && value.type != C4DOS_VALUE_NONE;
 }
 
@@ -48,27 +49,48 @@ GeData BaseContainer::GetData(Int32 id) const
 	return GeData::FromHost(value);
 }
 
-// Numeric entries read as any numeric kind, as in the host; other kinds give the preset.
+// Numeric entries read as any numeric kind, as in the host; other kinds give
+// the preset. The hot getters read the host's record directly.
 Bool BaseContainer::GetBool(Int32 id, Bool preset) const
 {
-	const GeData data = GetData(id);
-	if (data.GetType() == DA_LONG)
-		return data.GetInt32() != 0;
-	if (data.GetType() == DA_REAL)
-		return data.GetFloat() != 0.0;
-	return preset;
+	C4DOS_Value value;
+	if (!Read(id, value))
+		return preset;
+	switch (value.type)
+	{
+		case C4DOS_VALUE_BOOL:
+		case C4DOS_VALUE_INT32: return value.int32 != 0;
+		case C4DOS_VALUE_FLOAT: return value.real != 0.0;
+		default: return preset;
+	}
 }
 
 Int32 BaseContainer::GetInt32(Int32 id, Int32 preset) const
 {
-	const GeData data = GetData(id);
-	return data.GetType() == DA_LONG || data.GetType() == DA_REAL ? data.GetInt32() : preset;
+	C4DOS_Value value;
+	if (!Read(id, value))
+		return preset;
+	switch (value.type)
+	{
+		case C4DOS_VALUE_BOOL:
+		case C4DOS_VALUE_INT32: return value.int32;
+		case C4DOS_VALUE_FLOAT: return GeData(value.real).GetInt32();
+		default: return preset;
+	}
 }
 
 Float BaseContainer::GetFloat(Int32 id, Float preset) const
 {
-	const GeData data = GetData(id);
-	return data.GetType() == DA_LONG || data.GetType() == DA_REAL ? data.GetFloat() : preset;
+	C4DOS_Value value;
+	if (!Read(id, value))
+		return preset;
+	switch (value.type)
+	{
+		case C4DOS_VALUE_FLOAT: return value.real;
+		case C4DOS_VALUE_BOOL:
+		case C4DOS_VALUE_INT32: return static_cast<Float>(value.int32);
+		default: return preset;
+	}
 }
 
 Vector BaseContainer::GetVector(Int32 id, const Vector& preset) const

@@ -103,6 +103,22 @@ Filename operator+(const Filename& base, const Filename& component)
 	return joined;
 }
 
+Bool Filename::FileSelect(FILESELECTTYPE type, FILESELECT flags, const String& title, const String& force_suffix)
+{
+	return _path &&
+		OS().paths->select_file(_path, static_cast<int32_t>(type), static_cast<int32_t>(flags), c4d_sdk::ToText(title), c4d_sdk::ToText(force_suffix)) != 0;
+}
+
+Bool GeFKill(const Filename& name, Int32)
+{
+	return name.GetHandle() && OS().paths->kill(name.GetHandle()) != 0;
+}
+
+Bool GeFRename(const Filename& source, const Filename& destination)
+{
+	return source.GetHandle() && destination.GetHandle() && OS().paths->rename(source.GetHandle(), destination.GetHandle()) != 0;
+}
+
 Bool GeFExist(const Filename& name, Bool isdir)
 {
 	return name.GetHandle() && OS().paths->exists(name.GetHandle(), isdir ? 1 : 0) != 0;

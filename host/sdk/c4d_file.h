@@ -19,6 +19,39 @@ enum class FILESELECT : Int32
 	DIRECTORY = 2
 };
 
+enum class FILEOPEN : Int32
+{
+	APPEND = 0,
+	READ = 1,
+	WRITE = 2,
+	READWRITE = 3
+};
+
+enum class FILEDIALOG : Int32
+{
+	NONE = 0,
+	ANY = 1,
+	IGNOREOPEN = 2
+};
+
+enum class BYTEORDER : Int32
+{
+	V_MOTOROLA = 1,
+	V_INTEL = 2
+};
+
+enum class FILEERROR : Int32
+{
+	NONE = 0,
+	OPEN = -1,
+	CLOSE = -2,
+	READ = -3,
+	WRITE = -4,
+	SEEK = -5,
+	INVALID = -6,
+	OUTOFMEMORY = -7
+};
+
 // A path held by the host. When the host has no memory for it, the Filename
 // is empty and stays empty: every query answers empty or false.
 class Filename
@@ -40,6 +73,9 @@ public:
 	void SetSuffix(const String& suffix);
 	Bool CheckSuffix(const String& suffix) const;
 	Bool IsPopulated() const;
+	// The host's file dialog, starting from this path; true when the user
+	// chose a file, whose path then replaces this one.
+	Bool FileSelect(FILESELECTTYPE type, FILESELECT flags, const String& title, const String& force_suffix = String());
 
 	friend Filename operator+(const Filename& base, const Filename& component);
 
@@ -51,6 +87,41 @@ private:
 };
 
 Bool GeFExist(const Filename& name, Bool isdir = false);
+// Deletes a file; false when it could not be deleted.
+Bool GeFKill(const Filename& name, Int32 flags = 0);
+// Renames a file, replacing a file already at `destination`.
+Bool GeFRename(const Filename& source, const Filename& destination);
+
+// A binary file held by the host. Numbers are read and written in the byte
+// order given to Open; a failed operation sets the error state.
+class BaseFile
+{
+public:
+	static BaseFile* Alloc();
+	// Closes the file if it is open.
+	static void Free(BaseFile*& fl);
+
+	Bool Open(const Filename& name, FILEOPEN mode = FILEOPEN::READ, FILEDIALOG error_dialog = FILEDIALOG::IGNOREOPEN,
+		BYTEORDER order = BYTEORDER::V_MOTOROLA, Int32 type = 0x43344443, Int32 creator = 0x43344431);
+	Bool Close();
+
+	Bool ReadBool(Bool* v);
+	Bool ReadInt32(Int32* v);
+	Bool ReadFloat32(Float32* v);
+	Int ReadBytes(void* data, Int len, Bool just_try_it = false);
+	Bool WriteBool(Bool v);
+	Bool WriteInt32(Int32 v);
+	Bool WriteFloat32(Float32 v);
+	Bool WriteBytes(const void* data, Int len);
+
+	FILEERROR GetError() const;
+	void SetError(FILEERROR error);
+	Int64 GetLength() const;
+	Int64 GetPosition() const;
+
+	BaseFile() = delete;
+	~BaseFile() = delete;
+};
 
 // The folder that holds the module file; empty when the host gave no path.
 const Filename GeGetPluginPath();
