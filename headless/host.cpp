@@ -53,6 +53,7 @@ std::int32_t Host::CallMain(std::int32_t action, void* p1, void* p2, void* p3)
 {
 	if (!_module)
 		throw std::logic_error("no module is loaded");
+	ModuleCall call(undo, "action " + std::to_string(action));
 	return _module->Main()(action, p1, p2, p3);
 }
 
@@ -113,10 +114,12 @@ void Host::ReportLeftovers()
 	report(containers.Count(), "containers");
 	report(paths.Count(), "paths");
 	report(bitmaps.Count(), "bitmaps");
+	report(files.Count(), "files");
 	report(resources.Count(), "resources");
 	containers.Clear();
 	paths.Clear();
 	bitmaps.Clear();
+	files.Clear();
 	resources.Clear();
 }
 
@@ -134,6 +137,7 @@ Object* Host::NewPluginObject(std::int32_t type)
 		return nullptr;
 	Object* object = scene.NewObject(type);
 	object->plugin = plugin;
+	ModuleCall call(undo, "init");
 	object->pluginData = plugin->handlers.alloc(plugin->handlers.context);
 	if (!object->pluginData || !plugin->handlers.init(object->pluginData, HandleOf(object)))
 	{
@@ -143,20 +147,11 @@ Object* Host::NewPluginObject(std::int32_t type)
 	return object;
 }
 
-Object* Host::NewObjectFromMenu(Document* document, std::int32_t type)
-{
-	Object* object = NewPluginObject(type);
-	if (!object)
-		return nullptr;
-	SendToPlugin(object, 22, HandleOf(document));
-	scene.InsertAt(document, object, nullptr, nullptr);
-	return object;
-}
-
 bool Host::IsEnabled(Object* object, std::int32_t id)
 {
 	if (!object->plugin)
 		return true;
+	ModuleCall call(undo, "enabling");
 	C4DOS_DescID descId {};
 	descId.depth = 1;
 	descId.level[0].id = id;
@@ -166,10 +161,37 @@ bool Host::IsEnabled(Object* object, std::int32_t id)
 		0;
 }
 
+bool Host::PressButton(Object* object, std::int32_t id)
+{
+	C4DOS_DescriptionCommand command {};
+	command.id.depth = 1;
+	command.id.level[0].id = id;
+	return SendToPlugin(object, 18, &command);
+}
+
+Object* Host::GetContour(Object* object)
+{
+	if (!object->plugin || !object->plugin->handlers.get_contour)
+		return nullptr;
+	ModuleCall call(undo, "contour");
+	C4DOS_Atom* result =
+		object->plugin->handlers.get_contour(object->pluginData, HandleOf(object), HandleOf(object->document), 1.0, nullptr);
+	if (!result)
+		return nullptr;
+	auto* spline = dynamic_cast<Object*>(scene.Find(result));
+	if (!spline || spline->inTree || !spline->isPointObject || spline == object)
+	{
+		protocol.Fault("contour", "the module answered with something that is no new spline");
+		return nullptr;
+	}
+	return spline;
+}
+
 bool Host::SendToPlugin(Object* object, std::int32_t type, void* data)
 {
 	if (!object->plugin)
 		return true;
+	ModuleCall call(undo, "message " + std::to_string(type));
 	return object->plugin->handlers.message(object->pluginData, HandleOf(object), type, data) != 0;
 }
 

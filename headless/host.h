@@ -13,17 +13,21 @@
 #include <string>
 #include <vector>
 
+#include "headless/binary_file.h"
 #include "headless/bitmap.h"
 #include "headless/console.h"
 #include "headless/fault_plan.h"
+#include "headless/file_dialogs.h"
 #include "headless/handle_registry.h"
 #include "headless/memory.h"
 #include "headless/module_library.h"
+#include "headless/placed_files.h"
 #include "headless/paths.h"
 #include "headless/plugin_registry.h"
 #include "headless/protocol_log.h"
 #include "headless/resources/resource_folder.h"
 #include "headless/scene.h"
+#include "headless/undo.h"
 #include "host/abi/c4d_os.h"
 
 namespace headless
@@ -74,13 +78,35 @@ public:
 	Document* NewDocument() { return scene.NewDocument(); }
 	// A new object of a registered plug-in type, allocated and initialised; null when either fails.
 	Object* NewPluginObject(std::int32_t type);
-	// As the host's object menu: a new plug-in object, message 22 with the
-	// document, then inserted at the top in first position.
-	Object* NewObjectFromMenu(Document* document, std::int32_t type);
+	// A new object of any type: a plug-in object as NewPluginObject makes it,
+	// else a host object with the host's defaults. Null when a plug-in object fails.
+	Object* NewObject(std::int32_t type);
+
+	// The user's actions (headless/host_actions.cpp). Each is one undo step
+	// of the object's document that also holds every record the module makes
+	// while handling it.
+	// As the host's object menu: a new object named `name`, for a plug-in
+	// object message 22 with the document, then inserted at the top in first position.
+	Object* NewObjectFromMenu(Document* document, std::int32_t type, const std::string& name = {});
+	// Moves an object in a document to the first place under `parent`, or to
+	// the top level in first position when `parent` is null. False, with
+	// nothing done, when `parent` is the object, lies under it or in another document.
+	bool MoveObject(Object* object, Object* parent);
+	// As the attribute manager: stores the value (a link, too) and, for a
+	// plug-in object, sends message 17 with the parameter's description ID.
+	void SetParameter(Object* object, std::int32_t id, Value value);
+
 	// The module's answer to an enabling query for parameter `id` of a plug-in object.
 	bool IsEnabled(Object* object, std::int32_t id);
 	// A message from the host to a plug-in object's handler.
 	bool SendToPlugin(Object* object, std::int32_t type, void* data);
+	// The user presses button `id` of a plug-in object: message 18 with the button's description ID.
+	bool PressButton(Object* object, std::int32_t id);
+	// Asks a spline object plug-in for its spline, as the host does when it
+	// evaluates the scene. The spline is a loose object of the scene, the
+	// caller's to destroy; null when the module gave none or gave something
+	// that is no new spline (a protocol fault).
+	Object* GetContour(Object* object);
 
 	// A problem the host found in what the module supplied (its files, its registration).
 	void Diagnose(const std::string& message) { diagnostics.push_back(message); }
@@ -89,11 +115,15 @@ public:
 	FaultPlan faults;
 	ProtocolLog protocol;
 	Console console;
+	FileDialogs fileDialogs;
+	PlacedFiles placedFiles;
 	Scene scene;
+	Undo undo { scene, protocol };
 	PluginRegistry plugins;
 	HandleRegistry<Container> containers;
 	HandleRegistry<Path> paths;
 	HandleRegistry<Bitmap> bitmaps;
+	HandleRegistry<BinaryFile> files;
 	HandleRegistry<resources::ResourceFolder> resources;
 	std::vector<std::string> diagnostics;
 

@@ -82,4 +82,28 @@ bool PathExists(const std::string& path, bool directory)
 	return directory ? fs::is_directory(status) : fs::exists(status);
 }
 
+std::string AbsolutePath(const std::string& path)
+{
+	if (path.empty())
+		return path;
+	std::error_code error;
+	const fs::path absolute = fs::absolute(FromUtf8(path), error);
+	return error ? path : ToUtf8(absolute.lexically_normal());
+}
+
+bool RemoveFile(const std::string& path)
+{
+	std::error_code error;
+	return !path.empty() && fs::is_regular_file(FromUtf8(path), error) && fs::remove(FromUtf8(path), error) && !error;
+}
+
+bool RenameFile(const std::string& from, const std::string& to)
+{
+	if (from.empty() || to.empty())
+		return false;
+	std::error_code error;
+	fs::rename(FromUtf8(from), FromUtf8(to), error);
+	return !error;
+}
+
 } // namespace headless

@@ -30,6 +30,12 @@ std::string WithSuffix(const std::string& path, const std::string& suffix);
 // Whether the path's suffix is `suffix`, ignoring letter case.
 bool HasSuffix(const std::string& path, const std::string& suffix);
 bool PathExists(const std::string& path, bool directory);
+// The path made absolute against the working directory; empty stays empty.
+std::string AbsolutePath(const std::string& path);
+// Deletes a file; false when nothing was deleted.
+bool RemoveFile(const std::string& path);
+// Renames a file, replacing one already at `to`.
+bool RenameFile(const std::string& from, const std::string& to);
 
 } // namespace headless
 

@@ -66,13 +66,7 @@ void Scene::DestroyDocument(Document* document)
 
 void Scene::Clear()
 {
-	std::vector<Document*> documents;
-	for (auto& [handle, atom] : _atoms)
-	{
-		if (auto* document = dynamic_cast<Document*>(atom.get()))
-			documents.push_back(document);
-	}
-	for (Document* document : documents)
+	for (Document* document : Documents())
 		DestroyDocument(document);
 	for (Object* object : LooseObjects())
 		DestroyObject(object);
@@ -93,6 +87,24 @@ Atom* Scene::FindId(AtomId id) const
 bool Scene::IsLiveContainer(const void* container) const
 {
 	return _containers.count(container) > 0;
+}
+
+Atom* Scene::ContainerOwner(const void* container) const
+{
+	auto found = _containers.find(container);
+	return found == _containers.end() ? nullptr : found->second;
+}
+
+std::vector<Document*> Scene::Documents() const
+{
+	std::vector<Document*> documents;
+	for (auto& [handle, atom] : _atoms)
+	{
+		if (auto* document = dynamic_cast<Document*>(atom.get()))
+			documents.push_back(document);
+	}
+	std::sort(documents.begin(), documents.end(), [](const Document* a, const Document* b) { return a->Id() < b->Id(); });
+	return documents;
 }
 
 std::vector<Object*>* Scene::Siblings(Object* object)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "headless/container.h"
+#include "headless/undo_history.h"
 #include "host/abi/c4d_os.h"
 
 namespace headless
@@ -72,7 +73,7 @@ public:
 
 	std::vector<Object*> roots;
 	std::int32_t splinePlane = 0;
-	int undoDepth = 0;
+	UndoHistory undoHistory;
 };
 
 // The module sees atoms as opaque handles: the address of the Atom.
@@ -104,6 +105,10 @@ public:
 	Atom* FindId(AtomId id) const;
 	// Whether `container` is the live container of an atom.
 	bool IsLiveContainer(const void* container) const;
+	// The atom whose live container `container` is, or null.
+	Atom* ContainerOwner(const void* container) const;
+	// Every document, oldest first.
+	std::vector<Document*> Documents() const;
 
 	// Hierarchy.
 	std::vector<Object*>* Siblings(Object* object);

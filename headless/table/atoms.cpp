@@ -86,7 +86,10 @@ void Insert(const char* entry, C4DOS_Atom* node, C4DOS_Atom* parent, bool last) 
 		else if (object == target || H().scene.IsAncestor(object, target))
 			H().protocol.Fault(entry, "an object under itself");
 		else
+		{
 			H().scene.InsertUnder(object, target, last);
+			H().undo.NoteInsertion(*object, entry);
+		}
 	});
 }
 
@@ -104,7 +107,10 @@ void Remove(C4DOS_Atom* node) noexcept
 {
 	GuardVoid("atoms.remove", [&] {
 		if (Object* object = CheckObject(node, "atoms.remove"))
+		{
+			H().undo.CheckChange(*object, "atoms.remove");
 			H().scene.Remove(object);
+		}
 	});
 }
 
@@ -144,6 +150,8 @@ void SetData(C4DOS_Atom* handle, const C4DOS_Container* container, C4DOS_Bool me
 		Container* source = CheckContainer(container, "atoms.set_data");
 		if (!atom || !source || source == &atom->data)
 			return;
+		if (auto* object = dynamic_cast<Object*>(atom))
+			H().undo.CheckChange(*object, "atoms.set_data");
 		if (merge)
 			atom->data.Merge(*source);
 		else
@@ -164,8 +172,11 @@ void SetName(C4DOS_Atom* handle, C4DOS_Text name) noexcept
 	GuardVoid("atoms.set_name", [&] {
 		Atom* atom = CheckAtom(handle, "atoms.set_name");
 		std::optional<std::string> text = TextIn(name, "atoms.set_name");
-		if (atom && text)
-			atom->name = std::move(*text);
+		if (!atom || !text)
+			return;
+		if (auto* object = dynamic_cast<Object*>(atom))
+			H().undo.CheckChange(*object, "atoms.set_name");
+		atom->name = std::move(*text);
 	});
 }
 

@@ -31,8 +31,10 @@ template <typename CHANGE> void Change(const char* entry, C4DOS_Container* handl
 	GuardVoid(entry, [&] {
 		Container* target = CheckContainer(handle, entry);
 		const Container* from = CheckContainer(source, entry);
-		if (target && from)
-			change(*target, *from);
+		if (!target || !from)
+			return;
+		H().undo.CheckContainerChange(target, entry);
+		change(*target, *from);
 	});
 }
 
@@ -53,7 +55,10 @@ void Flush(C4DOS_Container* container) noexcept
 {
 	GuardVoid("containers.flush", [&] {
 		if (Container* target = CheckContainer(container, "containers.flush"))
+		{
+			H().undo.CheckContainerChange(target, "containers.flush");
 			target->Flush();
+		}
 	});
 }
 
@@ -86,7 +91,10 @@ void Set(C4DOS_Container* container, int32_t id, const C4DOS_Value* value) noexc
 			return;
 		}
 		if (std::optional<Value> entry = FromAbiValue(*value, "containers.set"))
+		{
+			H().undo.CheckContainerChange(target, "containers.set");
 			target->Set(id, std::move(*entry));
+		}
 	});
 }
 
@@ -94,7 +102,10 @@ C4DOS_Bool Remove(C4DOS_Container* container, int32_t id) noexcept
 {
 	return Guard("containers.remove", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Container* target = CheckContainer(container, "containers.remove");
-		return target && target->Remove(id);
+		if (!target)
+			return 0;
+		H().undo.CheckContainerChange(target, "containers.remove");
+		return target->Remove(id);
 	});
 }
 

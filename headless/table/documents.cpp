@@ -8,8 +8,6 @@ namespace headless
 namespace
 {
 
-constexpr int32_t UNDOTYPE_NEWOBJ = 44;
-
 void InsertObject(C4DOS_Atom* doc, C4DOS_Atom* handle, C4DOS_Atom* parent, C4DOS_Atom* pred, C4DOS_Bool) noexcept
 {
 	GuardVoid("documents.insert_object", [&] {
@@ -29,7 +27,10 @@ void InsertObject(C4DOS_Atom* doc, C4DOS_Atom* handle, C4DOS_Atom* parent, C4DOS
 		else if (under && (under == object || H().scene.IsAncestor(object, under)))
 			H().protocol.Fault(entry, "an object under itself");
 		else
+		{
 			H().scene.InsertAt(document, object, under, after);
+			H().undo.NoteInsertion(*object, entry);
+		}
 	});
 }
 
@@ -45,10 +46,7 @@ C4DOS_Bool StartUndo(C4DOS_Atom* doc) noexcept
 {
 	return Guard("documents.start_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Document* document = CheckDocument(doc, "documents.start_undo");
-		if (!document)
-			return 0;
-		document->undoDepth++;
-		return 1;
+		return document && H().undo.StartGroup(*document);
 	});
 }
 
@@ -56,15 +54,7 @@ C4DOS_Bool EndUndo(C4DOS_Atom* doc) noexcept
 {
 	return Guard("documents.end_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Document* document = CheckDocument(doc, "documents.end_undo");
-		if (!document)
-			return 0;
-		if (document->undoDepth == 0)
-		{
-			H().protocol.Fault("documents.end_undo", "an undo group ended without being begun");
-			return 0;
-		}
-		document->undoDepth--;
-		return 1;
+		return document && H().undo.EndGroup(*document, "documents.end_undo");
 	});
 }
 
@@ -76,20 +66,21 @@ C4DOS_Bool AddUndo(C4DOS_Atom* doc, int32_t type, C4DOS_Atom* handle) noexcept
 		if (!document || !atom)
 			return 0;
 		auto* object = dynamic_cast<Object*>(atom);
-		if (type == UNDOTYPE_NEWOBJ && (!object || object->document != document))
+		if (!object)
 		{
-			H().protocol.Fault("documents.add_undo", "NEWOBJ for an object that is not in the document");
+			if (type == UNDOTYPE_NEWOBJ)
+				H().protocol.Fault("documents.add_undo", "NEWOBJ for an object that is not in the document");
 			return 0;
 		}
-		return 1;
+		return H().undo.Record(*document, type, *object, "documents.add_undo");
 	});
 }
 
 C4DOS_Bool DoUndo(C4DOS_Atom* doc, C4DOS_Bool) noexcept
 {
 	return Guard("documents.do_undo", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
-		CheckDocument(doc, "documents.do_undo");
-		return 0;
+		Document* document = CheckDocument(doc, "documents.do_undo");
+		return document && H().undo.TakeBack(*document);
 	});
 }
 

@@ -68,6 +68,12 @@ Bitmap* CheckBitmap(const void* handle, const char* entry)
 	return bitmap ? bitmap : Refuse<Bitmap>(handle, entry, "bitmap");
 }
 
+BinaryFile* CheckFile(const void* handle, const char* entry)
+{
+	BinaryFile* file = handle ? H().files.Find(handle) : nullptr;
+	return file ? file : Refuse<BinaryFile>(handle, entry, "file");
+}
+
 const resources::ResourceFolder* CheckResource(const void* handle, const char* entry)
 {
 	const resources::ResourceFolder* resource = handle ? H().resources.Find(handle) : nullptr;

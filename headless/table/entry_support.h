@@ -53,6 +53,7 @@ Object* CheckOptionalObject(const void* handle, const char* entry);
 Container* CheckContainer(const void* handle, const char* entry);
 Path* CheckPath(const void* handle, const char* entry);
 Bitmap* CheckBitmap(const void* handle, const char* entry);
+BinaryFile* CheckFile(const void* handle, const char* entry);
 const resources::ResourceFolder* CheckResource(const void* handle, const char* entry);
 
 // A new item for the module, owned by `registry` until the module frees it;

@@ -9,6 +9,7 @@ namespace headless
 
 const C4DOS_General* GeneralEntries();
 const C4DOS_Paths* PathEntries();
+const C4DOS_Files* FileEntries();
 const C4DOS_Bitmaps* BitmapEntries();
 const C4DOS_Resources* ResourceEntries();
 const C4DOS_Plugins* PluginEntries();

@@ -1,4 +1,5 @@
 // Objects and splines: allocation, release and point arrays.
+#include "headless/host_objects.h"
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -8,19 +9,12 @@ namespace headless
 namespace
 {
 
-constexpr int32_t OSPLINE = 5101;
-constexpr int32_t SPLINEOBJECT_CLOSED = 1002;
-
 C4DOS_Atom* Alloc(int32_t type) noexcept
 {
 	return Guard("objects.alloc", static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
 		if (H().faults.ShouldFail("objects.alloc"))
 			return nullptr;
-		if (H().plugins.FindObject(type))
-			return HandleOf(H().NewPluginObject(type));
-		Object* object = H().scene.NewObject(type);
-		object->isPointObject = type == OSPLINE;
-		return HandleOf(object);
+		return HandleOf(H().NewObject(type));
 	});
 }
 
@@ -34,7 +28,7 @@ C4DOS_Atom* AllocSpline(int32_t count, int32_t type) noexcept
 			H().protocol.Fault("objects.alloc_spline", "a spline of " + std::to_string(count) + " points of type " + std::to_string(type));
 			return nullptr;
 		}
-		Object* spline = H().scene.NewObject(OSPLINE);
+		Object* spline = H().scene.NewObject(OBJECT_SPLINE);
 		spline->isPointObject = true;
 		spline->points.assign(static_cast<std::size_t>(count) * 3, 0.0);
 		spline->splineType = type;
@@ -54,7 +48,10 @@ void Free(C4DOS_Atom* handle) noexcept
 		if (object->inTree)
 			H().protocol.Fault("objects.free", "an object that is still in a tree");
 		else
+		{
+			H().undo.Forget(*object);
 			H().scene.DestroyObject(object);
+		}
 	});
 }
 

@@ -126,8 +126,57 @@ C4DOS_Bool Exists(const C4DOS_Path* path, C4DOS_Bool directory) noexcept
 	});
 }
 
+C4DOS_Bool Kill(const C4DOS_Path* path) noexcept
+{
+	return Guard("paths.kill", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* target = CheckPath(path, "paths.kill");
+		if (!target || H().faults.ShouldFail("paths.kill") || !RemoveFile(target->text))
+			return 0;
+		H().placedFiles.Forget(AbsolutePath(target->text));
+		return 1;
+	});
+}
+
+C4DOS_Bool Rename(const C4DOS_Path* from, const C4DOS_Path* to) noexcept
+{
+	return Guard("paths.rename", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* source = CheckPath(from, "paths.rename");
+		Path* target = CheckPath(to, "paths.rename");
+		if (!source || !target || H().faults.ShouldFail("paths.rename") || !RenameFile(source->text, target->text))
+			return 0;
+		H().placedFiles.Renamed(AbsolutePath(source->text), AbsolutePath(target->text));
+		return 1;
+	});
+}
+
+const char* DialogMode(int32_t flags)
+{
+	switch (flags)
+	{
+		case 0: return "load";
+		case 1: return "save";
+		default: return "directory";
+	}
+}
+
+C4DOS_Bool SelectFile(C4DOS_Path* path, int32_t type, int32_t flags, C4DOS_Text title, C4DOS_Text forceSuffix) noexcept
+{
+	(void)type;
+	return Guard("paths.select_file", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* start = CheckPath(path, "paths.select_file");
+		if (!start || !TextIn(title, "paths.select_file") || !TextIn(forceSuffix, "paths.select_file"))
+			return 0;
+		H().fileDialogs.shown.push_back(FileDialogShown { DialogMode(flags), AbsolutePath(start->text) });
+		std::optional<std::string> answer = H().fileDialogs.NextAnswer();
+		if (!answer || H().faults.ShouldFail("paths.select_file"))
+			return 0;
+		start->text = AbsolutePath(*answer);
+		return 1;
+	});
+}
+
 const C4DOS_Paths ENTRIES = { &Alloc, &Free, &SetString, &Copy, &GetString, &Join, &GetDirectory, &GetFile, &SetDirectory, &SetFile, &GetSuffix,
-	&SetSuffix, &CheckSuffix, &Exists };
+	&SetSuffix, &CheckSuffix, &Exists, &Kill, &Rename, &SelectFile };
 
 } // namespace
 

@@ -11,6 +11,7 @@ C4D_OS MakeTable(std::int32_t version)
 	table.version = version;
 	table.general = GeneralEntries();
 	table.paths = PathEntries();
+	table.files = FileEntries();
 	table.bitmaps = BitmapEntries();
 	table.resources = ResourceEntries();
 	table.plugins = PluginEntries();

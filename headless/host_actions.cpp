@@ -1,0 +1,64 @@
+// The user's actions in the host: the object menu, the object manager and
+// the attribute manager. Each is one undo step of its own.
+#include "headless/host.h"
+#include "headless/host_objects.h"
+
+namespace headless
+{
+
+namespace
+{
+
+constexpr std::int32_t MESSAGE_PARAMETER_CHANGED = 17;
+constexpr std::int32_t MESSAGE_MENU_PREPARE = 22;
+
+} // namespace
+
+Object* Host::NewObject(std::int32_t type)
+{
+	return plugins.FindObject(type) ? NewPluginObject(type) : NewHostObject(scene, type);
+}
+
+Object* Host::NewObjectFromMenu(Document* document, std::int32_t type, const std::string& name)
+{
+	UserAction action(undo, document);
+	Object* object = NewObject(type);
+	if (!object)
+		return nullptr;
+	object->name = name;
+	SendToPlugin(object, MESSAGE_MENU_PREPARE, HandleOf(document));
+	scene.InsertAt(document, object, nullptr, nullptr);
+	undo.Record(*document, UNDOTYPE_NEWOBJ, *object, "object menu");
+	return object;
+}
+
+bool Host::MoveObject(Object* object, Object* parent)
+{
+	Document* document = object->document;
+	if (!document || (parent && (parent == object || scene.IsAncestor(object, parent) || parent->document != document)))
+		return false;
+	UserAction action(undo, document);
+	undo.Record(*document, UNDOTYPE_CHANGE, *object, "object manager");
+	scene.Remove(object);
+	scene.InsertAt(document, object, parent, nullptr);
+	return true;
+}
+
+void Host::SetParameter(Object* object, std::int32_t id, Value value)
+{
+	Document* document = object->document;
+	UserAction action(undo, document);
+	if (document)
+		undo.Record(*document, UNDOTYPE_CHANGE, *object, "attribute manager");
+	object->data.Set(id, std::move(value));
+
+	C4DOS_DescID descId {};
+	descId.depth = 1;
+	descId.level[0].id = id;
+	C4DOS_DescriptionCheckUpdate update {};
+	update.doc = HandleOf(document);
+	update.descid = &descId;
+	SendToPlugin(object, MESSAGE_PARAMETER_CHANGED, &update);
+}
+
+} // namespace headless
