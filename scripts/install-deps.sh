@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -eu
 
-packages="cmake ninja-build g++ make binutils libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev nlohmann-json3-dev libcli11-dev"
+packages="cmake ninja-build g++ make binutils libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

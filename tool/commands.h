@@ -4,6 +4,7 @@
 #define TOOL_COMMANDS_H
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "tool/session.h"
@@ -16,6 +17,34 @@ int RunInfo(Session& session, std::ostream& out);
 
 // Every parameter of a new arrow: name, type, value and whether it is enabled.
 int RunParams(Session& session, bool empty, const std::vector<ParameterEdit>& edits, std::ostream& out);
+
+// Loads FILE into a new arrow through its load button and prints whether it
+// loaded and the arrow's preset values after the attempt; 1 when not loaded.
+int RunPresetShow(Session& session, const std::string& file, std::ostream& out, std::ostream& err);
+
+// Saves a new arrow with the edits through its save button, the dialog
+// answered with FILE; prints the preset's path, 1 when none was written.
+int RunPresetSave(Session& session, const std::string& file, const std::vector<ParameterEdit>& edits, std::ostream& out, std::ostream& err);
+
+// How `outline` prints the contour.
+struct OutlineFormat
+{
+	std::string kind = "json"; // json, svg or obj
+	bool axes = false;          // svg: the axes through the origin
+	bool order = false;         // svg: the points numbered
+	std::string preset;         // a preset file loaded into the arrow before the edits
+};
+
+// The contour of a new arrow.
+int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out);
+
+// A script's text: FILE, or standard input for "-". Throws InputError when it cannot be read.
+std::string ReadScript(const std::string& file);
+
+// Runs a script line by line (tool/script/script.h). A line that cannot run
+// stops it with "line N: reason" on `err`: exit 2 for bad input, 3 for a
+// protocol fault of the module, 1 when the module gave no contour to print.
+int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err);
 
 } // namespace tool
 

@@ -1,5 +1,7 @@
 #include "tool/json_output.h"
 
+#include "tool/object_kinds.h"
+
 namespace tool
 {
 
@@ -20,7 +22,7 @@ Json ValueToJson(const headless::Value& value, const headless::Scene& scene)
 		const headless::Atom* atom = link->target ? scene.FindId(link->target) : nullptr;
 		if (!atom)
 			return nullptr;
-		return atom->name.empty() ? Json(std::to_string(atom->Type())) : Json(atom->name);
+		return atom->name.empty() ? Json(KindName(atom->Type())) : Json(atom->name);
 	}
 	return nullptr;
 }

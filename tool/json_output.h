@@ -15,7 +15,7 @@ namespace tool
 using Json = nlohmann::ordered_json;
 
 // One parameter value as JSON; a link prints as its object's name, or its
-// type number where it has none, and null when the object is gone.
+// kind where it has none, and null when the object is gone.
 Json ValueToJson(const headless::Value& value, const headless::Scene& scene);
 
 } // namespace tool

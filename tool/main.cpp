@@ -14,6 +14,7 @@
 namespace
 {
 
+constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_INPUT = 2;
 constexpr int EXIT_HOST = 3;
 
@@ -84,6 +85,26 @@ int main(int argc, char** argv)
 	CLI::App* params = app.add_subcommand("params", "show every parameter of a new arrow");
 	ArrowOptions paramsOptions;
 	AddArrowOptions(*params, paramsOptions);
+	CLI::App* preset = app.add_subcommand("preset", "load or save preset files through the arrow's buttons");
+	preset->require_subcommand(1);
+	std::string presetFile;
+	CLI::App* presetShow = preset->add_subcommand("show", "load FILE into a new arrow and show its preset values");
+	presetShow->add_option("FILE", presetFile, "the preset file")->required();
+	CLI::App* presetSave = preset->add_subcommand("save", "save a new arrow as FILE");
+	presetSave->add_option("FILE", presetFile, "the preset file")->required();
+	ArrowOptions saveOptions;
+	saveOptions.set = presetSave->add_option("--set", saveOptions.sets, "set a parameter of the arrow before saving (repeatable)")->type_name("NAME=VALUE")->allow_extra_args(false);
+	CLI::App* outline = app.add_subcommand("outline", "print the contour of a new arrow");
+	ArrowOptions outlineOptions;
+	AddArrowOptions(*outline, outlineOptions);
+	tool::OutlineFormat format;
+	outline->add_option("--format", format.kind, "json (default), svg or obj")->check(CLI::IsMember({ "json", "svg", "obj" }));
+	outline->add_flag("--axis", format.axes, "svg: draw the axes through the origin");
+	outline->add_flag("--order", format.order, "svg: number the points in their order");
+	outline->add_option("--preset", format.preset, "load a preset file into the arrow before --set and --unset")->type_name("FILE");
+	CLI::App* script = app.add_subcommand("script", "run a script of commands against a scene");
+	std::string scriptFile;
+	script->add_option("FILE", scriptFile, "the script, or - for standard input")->required();
 
 	try
 	{
@@ -97,7 +118,7 @@ int main(int argc, char** argv)
 	{
 		const std::string unknown = UnknownCommand(app, argc, argv);
 		if (!unknown.empty())
-			std::cerr << "pointsmith-host: unknown command '" << unknown << "' (commands: info, params)\n";
+			std::cerr << "pointsmith-host: unknown command '" << unknown << "' (commands: info, params, outline, preset, script)\n";
 		else
 			std::cerr << "pointsmith-host: " << error.what() << '\n';
 		return EXIT_INPUT;
@@ -110,11 +131,29 @@ int main(int argc, char** argv)
 		std::vector<tool::ParameterEdit> edits;
 		if (*params)
 			edits = OrderedEdits(*params, paramsOptions);
+		if (*outline)
+			edits = OrderedEdits(*outline, outlineOptions);
+		if (*presetSave)
+			edits = OrderedEdits(*presetSave, saveOptions);
+		const std::string scriptText = *script ? tool::ReadScript(scriptFile) : std::string();
 
 		tool::Session session(module);
+		if (*script)
+			return tool::RunScript(session, scriptText, std::cout, std::cerr);
 		if (*info)
 			return tool::RunInfo(session, std::cout);
+		if (*outline)
+			return tool::RunOutline(session, outlineOptions.empty, edits, format, std::cout);
+		if (*presetShow)
+			return tool::RunPresetShow(session, presetFile, std::cout, std::cerr);
+		if (*presetSave)
+			return tool::RunPresetSave(session, presetFile, edits, std::cout, std::cerr);
 		return tool::RunParams(session, paramsOptions.empty, edits, std::cout);
+	}
+	catch (const tool::CommandFailure& error)
+	{
+		std::cerr << "pointsmith-host: " << error.what() << '\n';
+		return EXIT_FAILED;
 	}
 	catch (const tool::InputError& error)
 	{

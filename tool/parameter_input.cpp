@@ -17,14 +17,6 @@ std::string Describe(const DescriptionElement& parameter)
 	return parameter.symbol + " (" + std::string(headless::resources::KeywordOf(parameter.kind)) + ")";
 }
 
-bool ParseInteger(const std::string& text, std::int32_t& value)
-{
-	const char* end = text.data() + text.size();
-	const char* begin = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
-	auto [stop, error] = std::from_chars(begin, end, value);
-	return error == std::errc() && stop == end && begin != end;
-}
-
 bool ParseReal(const std::string& text, double& value)
 {
 	static const std::regex NUMBER(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
@@ -36,28 +28,93 @@ bool ParseReal(const std::string& text, double& value)
 	return error == std::errc() && stop == end;
 }
 
-headless::Value ParseVector(const DescriptionElement& parameter, const std::string& text)
+bool ParseVector(const std::string& text, headless::Vector3& vector)
 {
-	headless::Vector3 vector {};
 	std::size_t start = 0;
 	for (std::size_t axis = 0; axis < 3; ++axis)
 	{
 		const std::size_t comma = text.find(',', start);
 		const bool last = axis == 2;
 		if (last != (comma == std::string::npos) || !ParseReal(text.substr(start, comma - start), vector[axis]))
-			throw InputError("bad value for " + Describe(parameter) + ": '" + text + "' (expected x,y,z)");
+			return false;
 		start = comma + 1;
 	}
-	return vector;
+	return true;
+}
+
+// The kind of value a declared parameter holds; None for those the command line cannot set.
+headless::ValueKind ValueKindOf(ElementKind kind)
+{
+	switch (kind)
+	{
+		case ElementKind::Bool: return headless::ValueKind::Bool;
+		case ElementKind::Long: return headless::ValueKind::Int32;
+		case ElementKind::Real: return headless::ValueKind::Float;
+		case ElementKind::String: return headless::ValueKind::String;
+		case ElementKind::Vector: return headless::ValueKind::Vector;
+		default: return headless::ValueKind::None;
+	}
 }
 
 } // namespace
+
+std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::string& text)
+{
+	switch (kind)
+	{
+		case headless::ValueKind::Bool:
+			if (text == "true" || text == "1")
+				return true;
+			if (text == "false" || text == "0")
+				return false;
+			return std::nullopt;
+		case headless::ValueKind::Int32:
+		{
+			std::int32_t value = 0;
+			return ReadInteger(text, value) ? std::optional<headless::Value>(value) : std::nullopt;
+		}
+		case headless::ValueKind::Float:
+		{
+			double value = 0.0;
+			return ParseReal(text, value) ? std::optional<headless::Value>(value) : std::nullopt;
+		}
+		case headless::ValueKind::Vector:
+		{
+			headless::Vector3 vector {};
+			return ParseVector(text, vector) ? std::optional<headless::Value>(vector) : std::nullopt;
+		}
+		case headless::ValueKind::String:
+			return text;
+		default:
+			return std::nullopt;
+	}
+}
+
+std::string ExpectedText(headless::ValueKind kind)
+{
+	switch (kind)
+	{
+		case headless::ValueKind::Bool: return "true, false, 1 or 0";
+		case headless::ValueKind::Int32: return "a 32-bit integer";
+		case headless::ValueKind::Float: return "a finite number";
+		case headless::ValueKind::Vector: return "x,y,z";
+		default: return "a value";
+	}
+}
+
+bool ReadInteger(const std::string& text, std::int32_t& value)
+{
+	const char* end = text.data() + text.size();
+	const char* begin = text.data() + (text.size() > 1 && text[0] == '+' ? 1 : 0);
+	auto [stop, error] = std::from_chars(begin, end, value);
+	return error == std::errc() && stop == end && begin != end;
+}
 
 const DescriptionElement& FindParameter(const headless::resources::Description& description, const std::string& name)
 {
 	const DescriptionElement* element = description.FindSymbol(name);
 	std::int32_t id = 0;
-	if (!element && ParseInteger(name, id))
+	if (!element && ReadInteger(name, id))
 		element = description.Find(id);
 	if (!element || !element->IsParameter())
 		throw InputError("unknown parameter '" + name + "'");
@@ -66,36 +123,13 @@ const DescriptionElement& FindParameter(const headless::resources::Description& 
 
 headless::Value ParseParameterValue(const DescriptionElement& parameter, const std::string& text)
 {
-	const auto bad = [&](const char* expected) { return InputError("bad value for " + Describe(parameter) + ": '" + text + "' (expected " + expected + ")"); };
-	switch (parameter.kind)
-	{
-		case ElementKind::Bool:
-			if (text == "true" || text == "1")
-				return true;
-			if (text == "false" || text == "0")
-				return false;
-			throw bad("true, false, 1 or 0");
-		case ElementKind::Long:
-		{
-			std::int32_t value = 0;
-			if (!ParseInteger(text, value))
-				throw bad("a 32-bit integer");
-			return value;
-		}
-		case ElementKind::Real:
-		{
-			double value = 0.0;
-			if (!ParseReal(text, value))
-				throw bad("a finite number");
-			return value;
-		}
-		case ElementKind::String:
-			return text;
-		case ElementKind::Vector:
-			return ParseVector(parameter, text);
-		default:
-			throw InputError("cannot set " + Describe(parameter) + " from the command line");
-	}
+	const headless::ValueKind kind = ValueKindOf(parameter.kind);
+	if (kind == headless::ValueKind::None)
+		throw InputError("cannot set " + Describe(parameter) + " from the command line");
+	std::optional<headless::Value> value = ReadValueAs(kind, text);
+	if (!value)
+		throw InputError("bad value for " + Describe(parameter) + ": '" + text + "' (expected " + ExpectedText(kind) + ")");
+	return std::move(*value);
 }
 
 } // namespace tool

@@ -2,6 +2,8 @@
 #ifndef TOOL_PARAMETER_INPUT_H
 #define TOOL_PARAMETER_INPUT_H
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +28,14 @@ const headless::resources::DescriptionElement& FindParameter(const headless::res
 // integer, REAL a decimal or exponent number (no nan, no inf), STRING as is,
 // VECTOR x,y,z. Buttons and links take no value. Throws InputError.
 headless::Value ParseParameterValue(const headless::resources::DescriptionElement& parameter, const std::string& text);
+
+// TEXT read as a value of `kind`, by the rules above (Bool, Int32, Float,
+// Vector, String); null when it does not read as one.
+std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::string& text);
+// What ReadValueAs accepts for `kind`, as error messages say it.
+std::string ExpectedText(headless::ValueKind kind);
+// A 32-bit integer, optionally signed; false for anything else.
+bool ReadInteger(const std::string& text, std::int32_t& value);
 
 } // namespace tool
 

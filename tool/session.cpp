@@ -1,5 +1,7 @@
 #include "tool/session.h"
 
+#include <algorithm>
+
 #include "tool/parameter_input.h"
 #include "tool/product.h"
 
@@ -18,9 +20,8 @@ Session::Session(const std::filesystem::path& moduleFile)
 	CheckProtocol();
 }
 
-headless::Object* Session::NewArrow(bool empty, const std::vector<ParameterEdit>& edits)
+std::vector<std::pair<std::int32_t, headless::Value>> Session::ResolveEdits(const std::vector<ParameterEdit>& edits) const
 {
-	// Edits are checked before the arrow exists, so bad input makes nothing.
 	std::vector<std::pair<std::int32_t, headless::Value>> changes;
 	for (const ParameterEdit& edit : edits)
 	{
@@ -29,16 +30,39 @@ headless::Object* Session::NewArrow(bool empty, const std::vector<ParameterEdit>
 			throw InputError(parameter.symbol + " is a button and holds no value");
 		changes.emplace_back(parameter.id, edit.value ? ParseParameterValue(parameter, *edit.value) : headless::Value());
 	}
+	return changes;
+}
 
+headless::Object* Session::NewArrow(bool empty, const std::vector<ParameterEdit>& edits)
+{
+	// Edits are checked before the arrow exists, so bad input makes nothing.
+	const auto changes = ResolveEdits(edits);
 	headless::Object* arrow = _host.NewObjectFromMenu(_document, ARROW_PLUGIN_ID);
 	if (!arrow)
 		throw HostError("the module could not make an arrow");
 	if (empty)
 		arrow->data.Flush();
-	for (auto& [id, value] : changes)
-		arrow->data.Set(id, std::move(value));
+	for (const auto& [id, value] : changes)
+		arrow->data.Set(id, value);
 	CheckProtocol();
 	return arrow;
+}
+
+void Session::ApplyEdits(headless::Object* arrow, const std::vector<ParameterEdit>& edits)
+{
+	for (const auto& [id, value] : ResolveEdits(edits))
+		arrow->data.Set(id, value);
+}
+
+bool Session::LoadPreset(headless::Object* arrow, const std::string& file)
+{
+	constexpr std::int32_t MSG_UPDATE = 5;
+	_host.fileDialogs.answers.push_back(file);
+	arrow->messages.clear();
+	_host.PressButton(arrow, ARROW_PRESET_LOAD);
+	CheckProtocol();
+	// The module tells the arrow to update when, and only when, a preset was loaded.
+	return std::find(arrow->messages.begin(), arrow->messages.end(), MSG_UPDATE) != arrow->messages.end();
 }
 
 void Session::CheckProtocol() const

@@ -20,6 +20,13 @@ struct HostError : std::runtime_error
 	using std::runtime_error::runtime_error;
 };
 
+// The command could not do what was asked (a preset that did not load, no
+// contour): the tool exits with 1.
+struct CommandFailure : std::runtime_error
+{
+	using std::runtime_error::runtime_error;
+};
+
 // A change the user asked for on a new arrow: set NAME to VALUE, or unset NAME.
 struct ParameterEdit
 {
@@ -40,11 +47,19 @@ public:
 	// A new arrow as the host's object menu makes it, then `empty` flushes
 	// its container and the edits apply in order. Throws InputError for a bad edit.
 	headless::Object* NewArrow(bool empty, const std::vector<ParameterEdit>& edits);
+	// Applies edits in order to an existing arrow; throws InputError for a bad edit.
+	void ApplyEdits(headless::Object* arrow, const std::vector<ParameterEdit>& edits);
+
+	// Loads a preset file into the arrow through its load button, the file
+	// dialog answered with `file`; true when the module reported it loaded.
+	bool LoadPreset(headless::Object* arrow, const std::string& file);
 
 	// Throws HostError when the module broke the host's protocol.
 	void CheckProtocol() const;
 
 private:
+	std::vector<std::pair<std::int32_t, headless::Value>> ResolveEdits(const std::vector<ParameterEdit>& edits) const;
+
 	headless::Host _host;
 	headless::Document* _document = nullptr;
 	const headless::RegisteredObject* _arrowType = nullptr;

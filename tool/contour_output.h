@@ -1,0 +1,48 @@
+// An arrow's contour as the tool prints it: JSON, SVG or OBJ.
+#ifndef TOOL_CONTOUR_OUTPUT_H
+#define TOOL_CONTOUR_OUTPUT_H
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "headless/host.h"
+#include "tool/json_output.h"
+#include "tool/session.h"
+
+namespace tool
+{
+
+// The module gave no spline: the command's own failure (exit 1).
+struct NoContour : CommandFailure
+{
+	using CommandFailure::CommandFailure;
+};
+
+// A copy of the spline the module returned.
+struct Contour
+{
+	bool closed = false;
+	std::int32_t type = 0;
+	std::vector<headless::Vector3> points;
+	Json settings; // 1001, 1003, 1004, 1005 as the spline carries them
+};
+
+// Asks the module for the object's contour and copies it; the spline itself
+// is given back to the scene. Throws NoContour when the module gave none.
+Contour TakeContour(headless::Host& host, headless::Object* object);
+
+// {"closed": ..., "type": ..., "points": [[x, y, z], ...], "settings": {...}}
+Json ContourJson(const Contour& contour);
+Json ContourJson(headless::Host& host, headless::Object* object);
+
+// The outline filled and stroked, fitted to the view, drawn in the plane it
+// lies in; `axes` adds the axes through the origin, `order` numbers the points.
+std::string ContourSvg(const Contour& contour, bool axes, bool order);
+
+// The closed polyline as a Wavefront OBJ file.
+std::string ContourObj(const Contour& contour);
+
+} // namespace tool
+
+#endif

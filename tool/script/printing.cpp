@@ -1,0 +1,118 @@
+// The print commands of a script.
+#include "tool/contour_output.h"
+#include "tool/json_output.h"
+#include "tool/object_kinds.h"
+#include "tool/parameter_input.h"
+#include "tool/script/parameters.h"
+#include "tool/script/script.h"
+
+namespace tool::script
+{
+
+namespace
+{
+
+// Prints the items from `printed` on, and counts them as printed.
+template <typename T, typename PRINT> void PrintSince(const std::vector<T>& items, std::size_t& printed, PRINT&& print)
+{
+	for (; printed < items.size(); ++printed)
+		print(items[printed]);
+}
+
+constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print REF [PARAM], print enabled REF PARAM, "
+									"print messages REF, print contour REF";
+
+} // namespace
+
+void Script::Print(const Words& words)
+{
+	const std::size_t count = words.size();
+	const auto is = [&](std::size_t size, const char* keyword) { return count == size && words[1].Is(keyword); };
+	if (is(2, "tree"))
+		PrintTree(_document.roots, 0);
+	else if (is(2, "console"))
+		PrintConsole();
+	else if (is(2, "dialogs"))
+		PrintDialogs();
+	else if (is(2, "filedialogs"))
+		PrintFileDialogs();
+	else if (is(2, "undo"))
+		_out << _host.undo.Steps(_document) << '\n';
+	else if (is(4, "enabled"))
+		PrintEnabled(Resolve(words[2]), words[3]);
+	else if (is(3, "messages"))
+		PrintMessages(Resolve(words[2]));
+	else if (is(3, "contour"))
+		_out << ContourJson(_host, Resolve(words[2])).dump() << '\n';
+	else if (count == 2)
+		PrintObject(Resolve(words[1]));
+	else if (count == 3)
+		PrintParameter(Resolve(words[1]), words[2]);
+	else
+		throw InputError(PRINT_USAGE);
+}
+
+void Script::PrintTree(const std::vector<headless::Object*>& objects, std::size_t level)
+{
+	for (headless::Object* object : objects)
+	{
+		_out << std::string(2 * level, ' ') << KindName(object->Type());
+		if (!object->name.empty())
+			_out << ' ' << object->name;
+		_out << '\n';
+		PrintTree(object->children, level + 1);
+	}
+}
+
+void Script::PrintObject(headless::Object* object)
+{
+	Json entries = Json::object();
+	for (const auto& [id, value] : object->data.Entries())
+		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
+	_out << entries.dump() << '\n';
+}
+
+void Script::PrintParameter(headless::Object* object, const Word& parameter)
+{
+	const std::int32_t id = FindObjectParameter(*object, parameter.text).id;
+	_out << ValueToJson(object->data.Get(id), _host.scene).dump() << '\n';
+}
+
+void Script::PrintEnabled(headless::Object* object, const Word& parameter)
+{
+	const std::int32_t id = FindObjectParameter(*object, parameter.text).id;
+	_out << (_host.IsEnabled(object, id) ? "true" : "false") << '\n';
+}
+
+void Script::PrintMessages(headless::Object* object)
+{
+	_out << Json(object->messages).dump() << '\n';
+	object->messages.clear();
+}
+
+void Script::PrintConsole()
+{
+	PrintSince(_host.console.lines, _consolePrinted, [&](const std::string& line) { _out << line << '\n'; });
+}
+
+void Script::PrintDialogs()
+{
+	PrintSince(_host.console.boxes, _dialogsPrinted, [&](const headless::MessageBox& box) {
+		Json json;
+		json["text"] = box.text;
+		json["flags"] = box.flags;
+		_out << json.dump() << '\n';
+	});
+}
+
+void Script::PrintFileDialogs()
+{
+	PrintSince(_host.fileDialogs.shown, _fileDialogsPrinted, [&](const headless::FileDialogShown& dialog) {
+		Json json;
+		json["mode"] = dialog.mode;
+		json["start"] = dialog.start;
+		_out << json.dump() << '\n';
+	});
+}
+
+} // namespace tool::script

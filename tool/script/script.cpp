@@ -1,0 +1,122 @@
+#include "tool/script/script.h"
+
+#include <map>
+
+#include "tool/object_kinds.h"
+#include "tool/parameter_input.h"
+#include "tool/script/parameters.h"
+
+namespace tool::script
+{
+
+Script::Script(Session& session, std::ostream& out) :
+	_host(session.Host()), _document(*session.Document()), _out(out)
+{
+}
+
+void Script::Run(const Words& words)
+{
+	if (words.empty())
+		return;
+	static const std::map<std::string, void (Script::*)(const Words&)> COMMANDS = { { "new", &Script::New }, { "move", &Script::Move },
+		{ "set", &Script::Set }, { "link", &Script::Link }, { "press", &Script::Press }, { "plane", &Script::Plane },
+		{ "answer", &Script::Answer }, { "undo", &Script::Undo }, { "redo", &Script::Redo }, { "print", &Script::Print } };
+	auto command = words[0].quoted ? COMMANDS.end() : COMMANDS.find(words[0].text);
+	if (command == COMMANDS.end())
+		throw InputError("unknown command '" + words[0].text + "'");
+	(this->*command->second)(words);
+}
+
+headless::Object* Script::Resolve(const Word& reference) const
+{
+	return _names.Resolve(_host.scene, reference.text);
+}
+
+void Script::New(const Words& words)
+{
+	if (words.size() != 3)
+		throw InputError("usage: new KIND NAME (KIND: arrow, null, spline, extrude, cloner, wrap)");
+	const std::int32_t type = KindType(words[1].text);
+	if (type == 0)
+		throw InputError("unknown kind '" + words[1].text + "' (arrow, null, spline, extrude, cloner, wrap)");
+	_names.CheckNew(words[2].text);
+	headless::Object* object = _host.NewObjectFromMenu(&_document, type, words[2].text);
+	if (!object)
+		throw HostError("the module could not make " + words[1].text + " '" + words[2].text + "'");
+	_names.Add(words[2].text, object);
+}
+
+void Script::Move(const Words& words)
+{
+	const bool top = words.size() == 3 && words[2].Is("top");
+	if (!top && !(words.size() == 4 && words[2].Is("under")))
+		throw InputError("usage: move REF under REF2 | move REF top");
+	headless::Object* object = Resolve(words[1]);
+	headless::Object* parent = top ? nullptr : Resolve(words[3]);
+	if (!_host.MoveObject(object, parent))
+		throw InputError("cannot move '" + words[1].text + "' under itself or its own descendant");
+}
+
+void Script::Set(const Words& words)
+{
+	if (words.size() != 4)
+		throw InputError("usage: set REF PARAM VALUE");
+	headless::Object* object = Resolve(words[1]);
+	const Parameter parameter = FindObjectParameter(*object, words[2].text);
+	_host.SetParameter(object, parameter.id, ReadParameterValue(*object, parameter, words[3].text));
+}
+
+void Script::Link(const Words& words)
+{
+	if (words.size() != 4)
+		throw InputError("usage: link REF PARAM REF2|none");
+	headless::Object* object = Resolve(words[1]);
+	const Parameter parameter = FindObjectParameter(*object, words[2].text);
+	CheckLinkParameter(*object, parameter);
+	headless::Object* target = words[3].Is("none") ? nullptr : Resolve(words[3]);
+	_host.SetParameter(object, parameter.id, headless::Link { target ? target->Id() : 0 });
+}
+
+void Script::Press(const Words& words)
+{
+	if (words.size() != 3)
+		throw InputError("usage: press REF BUTTON");
+	headless::Object* object = Resolve(words[1]);
+	const Parameter parameter = FindObjectParameter(*object, words[2].text);
+	CheckButton(parameter);
+	_host.PressButton(object, parameter.id);
+}
+
+void Script::Plane(const Words& words)
+{
+	std::int32_t plane = -1;
+	if (words.size() != 2 || !ReadInteger(words[1].text, plane) || plane < 0 || plane > 2)
+		throw InputError("usage: plane 0|1|2 (XY, ZY, XZ)");
+	_document.splinePlane = plane;
+}
+
+void Script::Answer(const Words& words)
+{
+	if (words.size() != 2)
+		throw InputError("usage: answer PATH|cancel");
+	if (words[1].Is("cancel"))
+		_host.fileDialogs.answers.push_back(std::nullopt);
+	else
+		_host.fileDialogs.answers.push_back(words[1].text);
+}
+
+void Script::Undo(const Words& words)
+{
+	if (words.size() != 1)
+		throw InputError("usage: undo");
+	_host.undo.TakeBack(_document);
+}
+
+void Script::Redo(const Words& words)
+{
+	if (words.size() != 1)
+		throw InputError("usage: redo");
+	_host.undo.Replay(_document);
+}
+
+} // namespace tool::script

@@ -1,0 +1,74 @@
+// A script run against the session's document, one command a line:
+//
+//   new arrow|null|spline|extrude|cloner|wrap NAME
+//   move REF under REF2          move REF top
+//   set REF PARAM VALUE          link REF PARAM REF2|none
+//   press REF BUTTON             plane 0|1|2
+//   answer PATH|cancel           undo          redo
+//   print tree|console|dialogs|filedialogs|undo
+//   print REF [PARAM]            print enabled REF PARAM
+//   print messages REF           print contour REF
+//
+// `new`, `move`, `set` and `link` are one undo step each. Only `print`
+// writes to the output.
+#ifndef TOOL_SCRIPT_SCRIPT_H
+#define TOOL_SCRIPT_SCRIPT_H
+
+#include <cstddef>
+#include <ostream>
+#include <vector>
+
+#include "tool/script/names.h"
+#include "tool/script/words.h"
+#include "tool/session.h"
+
+namespace tool::script
+{
+
+class Script
+{
+public:
+	Script(Session& session, std::ostream& out);
+
+	// Runs the words of one line; throws InputError when the line cannot run.
+	void Run(const std::vector<Word>& words);
+
+private:
+	using Words = std::vector<Word>;
+
+	void New(const Words& words);
+	void Move(const Words& words);
+	void Set(const Words& words);
+	void Link(const Words& words);
+	void Press(const Words& words);
+	void Plane(const Words& words);
+	void Answer(const Words& words);
+	void Undo(const Words& words);
+	void Redo(const Words& words);
+
+	// printing.cpp
+	void Print(const Words& words);
+	void PrintTree(const std::vector<headless::Object*>& objects, std::size_t level);
+	void PrintObject(headless::Object* object);
+	void PrintParameter(headless::Object* object, const Word& parameter);
+	void PrintEnabled(headless::Object* object, const Word& parameter);
+	void PrintMessages(headless::Object* object);
+	void PrintConsole();
+	void PrintDialogs();
+	void PrintFileDialogs();
+
+	headless::Object* Resolve(const Word& reference) const;
+
+	headless::Host& _host;
+	headless::Document& _document;
+	std::ostream& _out;
+	Names _names;
+	// How much of the console, the message boxes and the file dialogs was printed already.
+	std::size_t _consolePrinted = 0;
+	std::size_t _dialogsPrinted = 0;
+	std::size_t _fileDialogsPrinted = 0;
+};
+
+} // namespace tool::script
+
+#endif
