@@ -15,7 +15,8 @@ struct ToolRun
 	std::string err;
 };
 
-ToolRun RunTool(const std::vector<std::string>& arguments);
+// With `input`, the tool reads it on its standard input.
+ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input = {});
 
 } // namespace tests
 
