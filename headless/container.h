@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <utility>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace headless
 {
@@ -39,6 +40,8 @@ enum class ValueKind
 
 ValueKind KindOf(const Value& value);
 
+// Entries kept sorted by ID in one block: modules read a container many
+// times per evaluation, and a short sorted array answers fastest.
 class Container
 {
 public:
@@ -50,12 +53,15 @@ public:
 	// Copies every entry of `source` in, replacing equal IDs.
 	void Merge(const Container& source);
 
+	using Entry = std::pair<std::int32_t, Value>;
 	// Entries in ascending ID order.
-	const std::map<std::int32_t, Value>& Entries() const { return _entries; }
+	const std::vector<Entry>& Entries() const { return _entries; }
 	bool operator==(const Container&) const = default;
 
 private:
-	std::map<std::int32_t, Value> _entries;
+	std::vector<Entry>::iterator Find(std::int32_t id);
+
+	std::vector<Entry> _entries;
 };
 
 } // namespace headless

@@ -5,6 +5,7 @@
 #define HEADLESS_HANDLE_REGISTRY_H
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 
@@ -28,11 +29,22 @@ public:
 		return found == _items.end() ? nullptr : found->second.get();
 	}
 
-	bool Release(const void* handle) { return _items.erase(handle) > 0; }
+	bool Release(const void* handle)
+	{
+		++_generation;
+		return _items.erase(handle) > 0;
+	}
 	std::size_t Count() const { return _items.size(); }
-	void Clear() { _items.clear(); }
+	void Clear()
+	{
+		++_generation;
+		_items.clear();
+	}
+	// Counts releases, so that a remembered check knows when it may be stale.
+	std::uint64_t Generation() const { return _generation; }
 
 private:
+	std::uint64_t _generation = 0;
 	std::unordered_map<const void*, std::unique_ptr<T>> _items;
 };
 

@@ -8,34 +8,20 @@
 namespace headless
 {
 
-namespace
-{
-
-Host* g_current = nullptr;
-
-} // namespace
-
 Host::Host(HostOptions options) :
 	scene([this](Object& object) { FinalisePluginObject(object); }),
 	_options(std::move(options)),
 	_table(MakeTable(_options.apiVersion))
 {
-	if (g_current)
+	if (s_current)
 		throw std::logic_error("only one headless host can run at a time");
-	g_current = this;
+	s_current = this;
 }
 
 Host::~Host()
 {
 	Shutdown();
-	g_current = nullptr;
-}
-
-Host& Host::Current()
-{
-	if (!g_current)
-		throw std::logic_error("no headless host is running");
-	return *g_current;
+	s_current = nullptr;
 }
 
 bool Host::Load(const std::filesystem::path& moduleFile, std::string& reason)
@@ -178,7 +164,7 @@ Object* Host::GetContour(Object* object)
 		object->plugin->handlers.get_contour(object->pluginData, HandleOf(object), HandleOf(object->document), 1.0, nullptr);
 	if (!result)
 		return nullptr;
-	auto* spline = dynamic_cast<Object*>(scene.Find(result));
+	auto* spline = AsObject(scene.Find(result));
 	if (!spline || spline->inTree || !spline->isPointObject || spline == object)
 	{
 		protocol.Fault("contour", "the module answered with something that is no new spline");

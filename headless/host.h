@@ -55,7 +55,8 @@ public:
 	Host(const Host&) = delete;
 	Host& operator=(const Host&) = delete;
 
-	static Host& Current();
+	// The running host; the table's entries run only while there is one.
+	static Host& Current() { return *s_current; }
 
 	const HostOptions& Options() const { return _options; }
 	const C4D_OS* Table() const { return &_table; }
@@ -128,6 +129,8 @@ public:
 	std::vector<std::string> diagnostics;
 
 private:
+	static inline Host* s_current = nullptr;
+
 	void FinalisePluginObject(Object& object);
 	void ReportLeftovers();
 

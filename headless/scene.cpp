@@ -32,6 +32,7 @@ Document* Scene::NewDocument()
 
 void Scene::Forget(Atom* atom)
 {
+	++_generation;
 	_byId.erase(atom->Id());
 	_containers.erase(&atom->data);
 	_atoms.erase(static_cast<const void*>(atom));
@@ -100,7 +101,7 @@ std::vector<Document*> Scene::Documents() const
 	std::vector<Document*> documents;
 	for (auto& [handle, atom] : _atoms)
 	{
-		if (auto* document = dynamic_cast<Document*>(atom.get()))
+		if (auto* document = AsDocument(atom.get()))
 			documents.push_back(document);
 	}
 	std::sort(documents.begin(), documents.end(), [](const Document* a, const Document* b) { return a->Id() < b->Id(); });
@@ -189,7 +190,7 @@ std::vector<Object*> Scene::LooseObjects() const
 	std::vector<Object*> loose;
 	for (auto& [handle, atom] : _atoms)
 	{
-		auto* object = dynamic_cast<Object*>(atom.get());
+		auto* object = AsObject(atom.get());
 		if (object && !object->inTree)
 			loose.push_back(object);
 	}

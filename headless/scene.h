@@ -33,6 +33,9 @@ public:
 
 	AtomId Id() const { return _id; }
 	std::int32_t Type() const { return _type; }
+	// The atom as an object or a document, or null: cheaper than a dynamic_cast.
+	virtual Object* AsObject() { return nullptr; }
+	virtual Document* AsDocument() { return nullptr; }
 
 	std::string name;
 	Container data;
@@ -48,6 +51,7 @@ class Object : public Atom
 {
 public:
 	using Atom::Atom;
+	Object* AsObject() override { return this; }
 
 	Object* parent = nullptr;
 	Document* document = nullptr; // set while the object lies in a document's tree
@@ -70,11 +74,23 @@ class Document : public Atom
 {
 public:
 	explicit Document(AtomId id) : Atom(id, DOCUMENT_TYPE) { }
+	Document* AsDocument() override { return this; }
 
 	std::vector<Object*> roots;
 	std::int32_t splinePlane = 0;
 	UndoHistory undoHistory;
 };
+
+// An atom, possibly null, as an object or a document, or null.
+inline Object* AsObject(Atom* atom)
+{
+	return atom ? atom->AsObject() : nullptr;
+}
+
+inline Document* AsDocument(Atom* atom)
+{
+	return atom ? atom->AsDocument() : nullptr;
+}
 
 // The module sees atoms as opaque handles: the address of the Atom.
 inline C4DOS_Atom* HandleOf(Atom* atom)
@@ -103,6 +119,9 @@ public:
 	// The live atom behind a handle, or null.
 	Atom* Find(const void* handle) const;
 	Atom* FindId(AtomId id) const;
+	// Counts every destruction of an atom, so that a remembered handle check
+	// knows when it may be stale.
+	std::uint64_t Generation() const { return _generation; }
 	// Whether `container` is the live container of an atom.
 	bool IsLiveContainer(const void* container) const;
 	// The atom whose live container `container` is, or null.
@@ -128,6 +147,7 @@ private:
 
 	Finaliser _finaliser;
 	AtomId _nextId = 1;
+	std::uint64_t _generation = 0;
 	std::unordered_map<const void*, std::unique_ptr<Atom>> _atoms;
 	std::unordered_map<AtomId, Atom*> _byId;
 	std::unordered_map<const void*, Atom*> _containers;

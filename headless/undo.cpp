@@ -173,7 +173,7 @@ void Undo::CheckChange(Object& object, const char* entry)
 
 void Undo::CheckContainerChange(const void* container, const char* entry)
 {
-	if (auto* object = dynamic_cast<Object*>(_scene.ContainerOwner(container)))
+	if (auto* object = AsObject(_scene.ContainerOwner(container)))
 		CheckChange(*object, entry);
 }
 

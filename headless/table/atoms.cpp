@@ -24,7 +24,7 @@ C4DOS_Bool IsInstanceOf(const C4DOS_Atom* handle, int32_t type) noexcept
 		Atom* atom = CheckAtom(handle, "atoms.is_instance_of");
 		if (!atom)
 			return 0;
-		return atom->Type() == type || (type == OBASE && dynamic_cast<Object*>(atom) != nullptr);
+		return atom->Type() == type || (type == OBASE && AsObject(atom) != nullptr);
 	});
 }
 
@@ -32,7 +32,7 @@ C4DOS_Bool Message(C4DOS_Atom* handle, int32_t type, void* data) noexcept
 {
 	return Guard("atoms.message", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Atom* atom = CheckAtom(handle, "atoms.message");
-		auto* object = dynamic_cast<Object*>(atom);
+		auto* object = AsObject(atom);
 		if (!object)
 			return atom ? 1 : 0;
 		object->messages.push_back(type);
@@ -118,9 +118,9 @@ C4DOS_Atom* GetDocument(const C4DOS_Atom* node) noexcept
 {
 	return Guard("atoms.get_document", static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
 		Atom* atom = CheckAtom(node, "atoms.get_document");
-		if (auto* document = dynamic_cast<Document*>(atom))
+		if (auto* document = AsDocument(atom))
 			return HandleOf(document);
-		auto* object = dynamic_cast<Object*>(atom);
+		auto* object = AsObject(atom);
 		return object ? HandleOf(object->document) : nullptr;
 	});
 }
@@ -150,7 +150,7 @@ void SetData(C4DOS_Atom* handle, const C4DOS_Container* container, C4DOS_Bool me
 		Container* source = CheckContainer(container, "atoms.set_data");
 		if (!atom || !source || source == &atom->data)
 			return;
-		if (auto* object = dynamic_cast<Object*>(atom))
+		if (auto* object = AsObject(atom))
 			H().undo.CheckChange(*object, "atoms.set_data");
 		if (merge)
 			atom->data.Merge(*source);
@@ -174,7 +174,7 @@ void SetName(C4DOS_Atom* handle, C4DOS_Text name) noexcept
 		std::optional<std::string> text = TextIn(name, "atoms.set_name");
 		if (!atom || !text)
 			return;
-		if (auto* object = dynamic_cast<Object*>(atom))
+		if (auto* object = AsObject(atom))
 			H().undo.CheckChange(*object, "atoms.set_name");
 		atom->name = std::move(*text);
 	});

@@ -65,7 +65,7 @@ C4DOS_Bool AddUndo(C4DOS_Atom* doc, int32_t type, C4DOS_Atom* handle) noexcept
 		Atom* atom = CheckAtom(handle, "documents.add_undo");
 		if (!document || !atom)
 			return 0;
-		auto* object = dynamic_cast<Object*>(atom);
+		auto* object = AsObject(atom);
 		if (!object)
 		{
 			if (type == UNDOTYPE_NEWOBJ)

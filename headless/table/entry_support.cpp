@@ -12,11 +12,11 @@ template <typename T> T* Refuse(const void* handle, const char* entry, const cha
 	return nullptr;
 }
 
-// An atom of kind T; an atom of the other kind is a fault of its own.
-template <typename T> T* CheckKind(const void* handle, const char* entry, const char* kind, const char* mismatch)
+// An atom of the kind `as` picks; an atom of the other kind is a fault of its own.
+template <typename T> T* CheckKind(const void* handle, const char* entry, const char* kind, const char* mismatch, T* (*as)(Atom*))
 {
 	Atom* atom = handle ? H().scene.Find(handle) : nullptr;
-	auto* item = dynamic_cast<T*>(atom);
+	T* item = as(atom);
 	if (atom && !item)
 	{
 		H().protocol.Fault(entry, mismatch);
@@ -35,12 +35,12 @@ Atom* CheckAtom(const void* handle, const char* entry)
 
 Object* CheckObject(const void* handle, const char* entry)
 {
-	return CheckKind<Object>(handle, entry, "object", "a document where an object belongs");
+	return CheckKind<Object>(handle, entry, "object", "a document where an object belongs", &AsObject);
 }
 
 Document* CheckDocument(const void* handle, const char* entry)
 {
-	return CheckKind<Document>(handle, entry, "document", "an object where a document belongs");
+	return CheckKind<Document>(handle, entry, "document", "an object where a document belongs", &AsDocument);
 }
 
 Object* CheckOptionalObject(const void* handle, const char* entry)
@@ -50,10 +50,30 @@ Object* CheckOptionalObject(const void* handle, const char* entry)
 
 Container* CheckContainer(const void* handle, const char* entry)
 {
-	if (handle && H().scene.IsLiveContainer(handle))
+	// The module reads one container many times in a row: the last answer
+	// stands until a container or an atom is given up.
+	struct Remembered
+	{
+		const Host* host = nullptr;
+		const void* handle = nullptr;
+		std::uint64_t atoms = 0;
+		std::uint64_t containers = 0;
+	};
+	static Remembered remembered;
+	Host& host = H();
+	if (handle && handle == remembered.handle && &host == remembered.host && host.scene.Generation() == remembered.atoms &&
+		host.containers.Generation() == remembered.containers)
 		return static_cast<Container*>(const_cast<void*>(handle));
-	Container* container = handle ? H().containers.Find(handle) : nullptr;
-	return container ? container : Refuse<Container>(handle, entry, "container");
+
+	Container* container = nullptr;
+	if (handle && host.scene.IsLiveContainer(handle))
+		container = static_cast<Container*>(const_cast<void*>(handle));
+	else if (handle)
+		container = host.containers.Find(handle);
+	if (!container)
+		return Refuse<Container>(handle, entry, "container");
+	remembered = Remembered { &host, handle, host.scene.Generation(), host.containers.Generation() };
+	return container;
 }
 
 Path* CheckPath(const void* handle, const char* entry)

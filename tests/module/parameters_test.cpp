@@ -40,7 +40,7 @@ protected:
 
 TEST_F(ParametersTest, ANewArrowHoldsExactlyTheDefaults)
 {
-	EXPECT_EQ(arrow->data.Entries(), (std::map<std::int32_t, Value>(DEFAULTS)));
+	EXPECT_EQ(arrow->data.Entries(), (std::vector<headless::Container::Entry>(DEFAULTS.begin(), DEFAULTS.end())));
 }
 
 TEST_F(ParametersTest, TheAngleIsStoredInRadians)
