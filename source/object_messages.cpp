@@ -1,25 +1,89 @@
-// The arrow's answers to the user: buttons pressed in the attribute manager.
+// The arrow's answers to the user: a new arrow from the menu, a parameter
+// changed and a button pressed in the attribute manager.
 #include "Opointsmith.h"
+#include "c4d_symbols.h"
 #include "pointsmith.h"
+
+namespace
+{
+
+// Back to the defaults as one undo step; the tool settings without a
+// default stay as they are.
+void ResetArrow(BaseObject* op)
+{
+	BaseDocument* doc = op->GetDocument();
+	if (!doc)
+		return;
+	doc->StartUndo();
+	doc->AddUndo(UNDOTYPE::CHANGE, op);
+	ArrowGenerator::SetDefaults(op);
+	op->Message(MSG_UPDATE);
+	doc->EndUndo();
+}
+
+} // namespace
 
 Bool ArrowGenerator::Message(GeListNode* node, Int32 type, void* data)
 {
-	// Every message this object handles carries data; without it there is nothing to do.
-	if (type == MSG_DESCRIPTION_COMMAND && node && data)
+	// Every message handled here carries data; without it there is nothing to do.
+	if (node && data)
 	{
 		BaseObject* op = static_cast<BaseObject*>(node);
-		switch (static_cast<const DescriptionCommand*>(data)->_descId[0].id)
+		switch (type)
 		{
-			case ARROW_PRESET_LOAD:
-				if (LoadPreset(op, op->GetDocument()))
-					op->Message(MSG_UPDATE);
+			case MSG_MENUPREPARE:
+			{
+				// The arrow is not in the document yet, which comes with the
+				// message; it starts in the plane the document uses for new
+				// splines. The host's own step covers this: no undo record.
+				const BaseDocument* doc = static_cast<const BaseDocument*>(data);
+				if (BaseContainer* values = op->GetDataInstance())
+					values->SetInt32(PRIM_PLANE, doc->GetSplinePlane());
 				break;
-			case ARROW_PRESET_SAVE:
-				SavePreset(op);
+			}
+			case MSG_DESCRIPTION_CHECKUPDATE:
+				// The host's step for the edit holds whatever the arrow records here.
+				if (const DescID* id = static_cast<const DescriptionCheckUpdate*>(data)->descid)
+					CarryOverToolSetting(op, (*id)[0].id);
+				break;
+			case MSG_DESCRIPTION_COMMAND:
+				PressButton(op, static_cast<const DescriptionCommand*>(data)->_descId[0].id);
 				break;
 			default:
 				break;
 		}
 	}
 	return SUPER::Message(node, type, data);
+}
+
+void ArrowGenerator::PressButton(BaseObject* op, Int32 button)
+{
+	switch (button)
+	{
+		case ARROW_PRESET_LOAD:
+			if (LoadPreset(op, op->GetDocument()))
+				op->Message(MSG_UPDATE);
+			break;
+		case ARROW_PRESET_SAVE:
+			SavePreset(op);
+			break;
+		case ARROW_RESET:
+			ResetArrow(op);
+			break;
+		case ARROW_INFO:
+			// One OK button and the exclamation icon; the answer means nothing.
+			MessageDialog(GeLoadString(IDS_POINTSMITH_INFO));
+			break;
+		case ARROW_MAKE_EXTRUDE:
+			MakeExtrude(op);
+			break;
+		case ARROW_MAKE_CLONER:
+			MakeCloner(op);
+			break;
+		case ARROW_MAKE_WRAP:
+			MakeWrap(op);
+			break;
+		default:
+			break;
+	}
 }
