@@ -82,6 +82,21 @@ TEST_F(PresetLibraryTest, ALoadLeavesBevelAndToolSettingsAlone)
 		EXPECT_EQ(arrow->data.Get(id), value) << id;
 }
 
+TEST_F(PresetLibraryTest, ALoadIsOneUndoStepAndAFailedOneNone)
+{
+	PresetBytes::Standard("# Version 1.3", "one step").WriteTo(scratch / "step.arr");
+	const headless::Container before = arrow->data;
+	const std::size_t steps = host.undo.Steps(*document);
+	ASSERT_TRUE(Load(scratch / "step.arr"));
+	EXPECT_EQ(host.undo.Steps(*document), steps + 1);
+	ASSERT_TRUE(host.undo.TakeBack(*document));
+	EXPECT_EQ(arrow->data, before);
+
+	std::ofstream(scratch / "short.arr", std::ios::binary) << PresetBytes::Standard().bytes.substr(0, 90);
+	EXPECT_FALSE(Load(scratch / "short.arr"));
+	EXPECT_EQ(host.undo.Steps(*document), steps);
+}
+
 TEST_F(PresetLibraryTest, AnArrowInNoDocumentLoadsNothingAndShowsNoDialog)
 {
 	headless::Object* loose = host.NewPluginObject(ARROW_ID);
