@@ -22,7 +22,6 @@ constexpr std::int32_t MSG_UPDATE = 5;
 struct Fixture
 {
 	headless::Host host;
-	headless::Document* document = nullptr;
 	std::filesystem::path file;
 };
 
@@ -42,7 +41,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 	std::string reason;
 	if (!g_fixture->host.Start(POINTSMITH_MODULE_FILE, reason))
 		Fail(reason);
-	g_fixture->document = g_fixture->host.NewDocument();
 	const std::filesystem::path shared = "/dev/shm";
 	g_fixture->file = (std::filesystem::is_directory(shared) ? shared : std::filesystem::temp_directory_path()) /
 		("pointsmith-fuzz-" + std::to_string(::getpid()) + ".arr");
@@ -60,7 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 	headless::Host& host = fixture.host;
 	std::ofstream(fixture.file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
-	headless::Object* arrow = host.NewObjectFromMenu(fixture.document, ARROW_ID);
+	// A document of its own for each input, so that nothing (undo steps
+	// included) piles up from one input to the next.
+	headless::Document* document = host.NewDocument();
+	headless::Object* arrow = host.NewObjectFromMenu(document, ARROW_ID);
 	if (!arrow)
 		Fail("no arrow");
 	const headless::Container before = arrow->data;
@@ -73,7 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 	if (std::optional<std::string> fault = host.protocol.First())
 		Fail("protocol fault: " + *fault);
 
-	host.scene.Remove(arrow);
-	host.scene.DestroyObject(arrow);
+	host.scene.DestroyDocument(document);
 	return 0;
 }
