@@ -1,21 +1,58 @@
 #include "headless/fault_plan.h"
 
+#include <stdexcept>
+
 namespace headless
 {
 
-void FaultPlan::Fail(const std::string& entry, int k, bool forever)
+const std::vector<std::string>& FaultPlan::Entries()
 {
-	_plans[entry] = Plan { 0, k, forever };
+	static const std::vector<std::string> entries = { "general.alloc", "paths.alloc", "paths.kill", "paths.rename", "paths.select_file",
+		"files.alloc", "files.open", "files.close", "files.read_bool", "files.read_int32", "files.read_float32", "files.read_bytes",
+		"files.write_bool", "files.write_int32", "files.write_float32", "files.write_bytes", "bitmaps.alloc", "bitmaps.init", "resources.load",
+		"resources.register_description", "plugins.register_object", "containers.alloc", "objects.alloc", "objects.alloc_spline" };
+	return entries;
 }
 
-bool FaultPlan::ShouldFail(const std::string& entry)
+FaultPlan::FaultPlan() : _points(Entries().size())
 {
-	auto found = _plans.find(entry);
-	if (found == _plans.end())
-		return false;
-	Plan& plan = found->second;
-	plan.calls++;
-	return plan.calls == plan.failAt || (plan.forever && plan.calls > plan.failAt);
+}
+
+std::size_t FaultPlan::IndexOf(std::string_view entry) const
+{
+	const std::vector<std::string>& entries = Entries();
+	for (std::size_t i = 0; i < entries.size(); ++i)
+	{
+		if (entries[i] == entry)
+			return i;
+	}
+	throw std::invalid_argument("no injection point " + std::string(entry));
+}
+
+void FaultPlan::Fail(const std::string& entry, int k, bool forever)
+{
+	_points[IndexOf(entry)] = Point { 0, k, forever };
+}
+
+bool FaultPlan::ShouldFail(std::string_view entry)
+{
+	Point& point = _points[IndexOf(entry)];
+	point.calls++;
+	const bool fail = point.failAt > 0 && (point.calls == point.failAt || (point.forever && point.calls > point.failAt));
+	if (fail)
+		_failures++;
+	return fail;
+}
+
+int FaultPlan::Calls(std::string_view entry) const
+{
+	return _points[IndexOf(entry)].calls;
+}
+
+void FaultPlan::Clear()
+{
+	_points.assign(Entries().size(), Point {});
+	_failures = 0;
 }
 
 } // namespace headless

@@ -14,7 +14,10 @@ const Float DEFAULT_SPLINE_ANGLE = 0.08726646259971647;
 
 Bool ArrowGenerator::Init(GeListNode* node)
 {
-	presetFolder = GetPresetFolder();
+	// An arrow whose preset dialogs would start nowhere is not made: the host
+	// had no memory for the paths.
+	if (!GetPresetFolder(presetFolder))
+		return false;
 	SetDefaults(node);
 	return true;
 }
@@ -129,17 +132,25 @@ static NodeData* AllocArrowGenerator()
 }
 
 // The object's icon from the resource folder, or null: a missing or broken
-// icon file registers the object without one.
+// icon file, or no memory for it or its path, registers the object without one.
 static BaseBitmap* LoadArrowIcon()
 {
+	// Each part of the path is checked as it is made: a part the host had no
+	// memory for would leave a path relative to the working directory.
 	const Filename pluginFolder = GeGetPluginPath();
 	if (!pluginFolder.IsPopulated())
+		return nullptr;
+	const Filename resourceFolder = pluginFolder + Filename("res");
+	if (!resourceFolder.IsPopulated())
+		return nullptr;
+	const Filename iconFile = resourceFolder + Filename("pointsmith.tif");
+	if (!iconFile.IsPopulated())
 		return nullptr;
 
 	BaseBitmap* icon = BaseBitmap::Alloc();
 	if (!icon)
 		return nullptr;
-	if (icon->Init(pluginFolder + Filename("res") + Filename("pointsmith.tif")) != IMAGERESULT::OK)
+	if (icon->Init(iconFile) != IMAGERESULT::OK)
 	{
 		BaseBitmap::Free(icon);
 		return nullptr;

@@ -1,13 +1,16 @@
 #include "preset_folder.h"
 
-Filename GetPresetFolder()
+Bool GetPresetFolder(Filename& folder)
 {
-	const Filename pluginFolder = GeGetPluginPath();
 	// Without a plug-in folder there is no preset folder either: "presets"
 	// alone would name a folder relative to whatever the working directory is.
+	const Filename pluginFolder = GeGetPluginPath();
 	if (!pluginFolder.IsPopulated())
-		return pluginFolder;
-
+		return false;
 	const Filename presets = pluginFolder + Filename("presets");
-	return GeFExist(presets, true) ? presets : pluginFolder;
+	if (!presets.IsPopulated())
+		return false;
+
+	folder = GeFExist(presets, true) ? presets : pluginFolder;
+	return folder.IsPopulated();
 }

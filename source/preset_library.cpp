@@ -1,4 +1,6 @@
-// Saving and loading presets through the host's file dialogs.
+// Saving and loading presets through the host's file dialogs. Every path is
+// checked as it is made: when the host has no memory for one, the save or
+// load stops there with nothing written and nothing changed.
 #include "pointsmith.h"
 #include "preset_file.h"
 #include "preset_folder.h"
@@ -13,15 +15,13 @@ const Int32 PRESET_FILE_CREATOR = 0x43344431; // C4D1
 // Where a preset dialog starts: every .arr file in `folder`.
 Filename DialogStart(const Filename& folder)
 {
-	return folder.IsPopulated() ? folder + Filename("*.arr") : Filename("*.arr");
+	return folder + Filename("*.arr");
 }
 
 // The file a save writes first, beside the preset it becomes once complete.
 Filename TemporaryBeside(const Filename& target)
 {
-	Filename temporary = target;
-	temporary.SetFile(Filename(target.GetFile().GetString() + ".part"_s));
-	return temporary;
+	return Filename(target.GetString() + ".part"_s);
 }
 
 } // namespace
@@ -33,8 +33,11 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 		return false;
 
 	// Saving always starts in the preset folder, wherever the last load came from.
-	Filename name = DialogStart(GetPresetFolder());
-	if (!name.FileSelect(FILESELECTTYPE::ANYTHING, FILESELECT::SAVE, ""_s))
+	Filename folder;
+	if (!GetPresetFolder(folder))
+		return false;
+	Filename name = DialogStart(folder);
+	if (!name.IsPopulated() || !name.FileSelect(FILESELECTTYPE::ANYTHING, FILESELECT::SAVE, ""_s))
 		return false;
 
 	BaseFile* file = BaseFile::Alloc();
@@ -46,7 +49,8 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 	// The preset is written beside its place and moved there only when every
 	// record is stored, so a failed save leaves an older file as it was.
 	const Filename temporary = TemporaryBeside(name);
-	if (!file->Open(temporary, FILEOPEN::WRITE, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR))
+	if (!temporary.IsPopulated() ||
+		!file->Open(temporary, FILEOPEN::WRITE, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR))
 	{
 		BaseFile::Free(file);
 		return false;
@@ -63,31 +67,39 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 Bool ArrowGenerator::LoadPreset(BaseObject* op, BaseDocument* doc)
 {
 	// The load is an undo step of the arrow's document: without one there is nothing to load into.
-	if (!op || !doc)
+	const BaseContainer* current = op ? op->GetDataInstance() : nullptr;
+	if (!current || !doc)
 		return false;
-	BaseContainer values = op->GetData();
 
 	Filename name = DialogStart(presetFolder);
-	if (!name.FileSelect(FILESELECTTYPE::ANYTHING, FILESELECT::LOAD, ""_s))
+	if (!name.IsPopulated() || !name.FileSelect(FILESELECTTYPE::ANYTHING, FILESELECT::LOAD, ""_s))
 		return false;
 	// The next load starts where this one went, even if this one fails.
-	presetFolder = name.GetDirectory();
+	const Filename chosenFolder = name.GetDirectory();
+	if (!chosenFolder.IsPopulated())
+		return false;
+	presetFolder = chosenFolder;
 
 	BaseFile* file = BaseFile::Alloc();
 	if (!file)
 		return false;
-	if (!file->Open(name, FILEOPEN::READ, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR) || !ReadPreset(file, values))
+	// Reading goes into a copy of all the arrow's values, so that the values
+	// a preset does not hold stay as they are when the copy goes back; with
+	// no memory for the copy there is nothing to load into.
+	BaseContainer* values = current->GetClone(COPYFLAGS::NONE, nullptr);
+	const Bool read = values &&
+		file->Open(name, FILEOPEN::READ, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR) &&
+		ReadPreset(file, *values);
+	if (read)
 	{
-		BaseFile::Free(file);
-		return false;
+		file->Close();
+		// One undo step: the arrow as it was, then every value of the preset at once.
+		doc->StartUndo();
+		doc->AddUndo(UNDOTYPE::CHANGE, op);
+		op->SetData(*values, true);
+		doc->EndUndo();
 	}
-	file->Close();
-
-	// One undo step: the arrow as it was, then every value of the preset at once.
-	doc->StartUndo();
-	doc->AddUndo(UNDOTYPE::CHANGE, op);
-	op->SetData(values, true);
-	doc->EndUndo();
+	DeleteObj(values);
 	BaseFile::Free(file);
-	return true;
+	return read;
 }

@@ -2,6 +2,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "headless/paths.h"
 #include "tool/commands.h"
 #include "tool/contour_output.h"
 #include "tool/parameter_input.h"
@@ -27,7 +28,7 @@ std::string ReadScript(const std::string& file)
 		text << std::cin.rdbuf();
 		return text.str();
 	}
-	std::ifstream in(file, std::ios::binary);
+	std::ifstream in(headless::FromUtf8(file), std::ios::binary);
 	if (!in)
 		throw InputError("cannot read the script " + file);
 	text << in.rdbuf();
@@ -36,7 +37,7 @@ std::string ReadScript(const std::string& file)
 
 int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err)
 {
-	script::Script script(session, out);
+	script::Script script(session.Host(), *session.Document(), out);
 	std::istringstream lines(text);
 	std::string line;
 	for (int number = 1; std::getline(lines, line); ++number)

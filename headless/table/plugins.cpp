@@ -43,7 +43,7 @@ C4DOS_Bool RegisterObject(const C4DOS_ObjectPlugin* plugin) noexcept
 			return 0;
 		const Bitmap* icon = plugin->icon ? CheckBitmap(plugin->icon, "plugins.register_object") : nullptr;
 
-		const std::string refusal = Refusal(*plugin, *descriptionName);
+		const std::string refusal = H().faults.ShouldFail("plugins.register_object") ? "planned failure" : Refusal(*plugin, *descriptionName);
 		if (!refusal.empty())
 		{
 			H().Diagnose("object plug-in " + std::to_string(plugin->id) + " refused: " + refusal);

@@ -12,7 +12,7 @@ C4DOS_Resource* Load(const C4DOS_Path* folder) noexcept
 {
 	return Guard("resources.load", static_cast<C4DOS_Resource*>(nullptr), [&]() -> C4DOS_Resource* {
 		Path* path = CheckPath(folder, "resources.load");
-		if (!path)
+		if (!path || H().faults.ShouldFail("resources.load"))
 			return nullptr;
 		try
 		{
@@ -53,7 +53,7 @@ C4DOS_Bool RegisterDescription(int32_t id, C4DOS_Text name, const C4DOS_Resource
 			return 0;
 		}
 		const resources::ResourceFolder* folder = CheckResource(resource, "resources.register_description");
-		if (!folder)
+		if (!folder || H().faults.ShouldFail("resources.register_description"))
 			return 0;
 		try
 		{

@@ -8,9 +8,11 @@ using c4d_sdk::OS;
 
 BaseContainer::BaseContainer() : _handle(OS().containers->alloc())
 {
+	if (!_handle)
+		c4d_sdk::NoteHandleFailure();
 }
 
-BaseContainer::BaseContainer(const BaseContainer& source) : _handle(OS().containers->alloc())
+BaseContainer::BaseContainer(const BaseContainer& source) : BaseContainer()
 {
 	if (_handle && source._handle)
 		OS().containers->copy(_handle, source._handle);
@@ -184,8 +186,5 @@ void BaseContainer::MergeContainer(const BaseContainer& source)
 
 BaseContainer* BaseContainer::GetClone(COPYFLAGS, AliasTrans*) const
 {
-	BaseContainer* clone = NewObj(BaseContainer, *this);
-	if (clone && !clone->_handle)
-		DeleteObj(clone);
-	return clone;
+	return NewObj(BaseContainer, *this);
 }

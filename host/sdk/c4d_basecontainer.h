@@ -4,7 +4,9 @@
 // object is the host's: BaseList2D::GetDataInstance() returns the host's cell
 // for it, which has exactly a BaseContainer's layout (one handle), so the
 // module never frees or replaces it. Assignment therefore copies entries into
-// the existing handle instead of exchanging handles.
+// the existing handle instead of exchanging handles. A container the host
+// had no memory for reads as empty and keeps nothing written to it; NewObj
+// and GetClone hand out none.
 #ifndef C4D_BASECONTAINER_H__
 #define C4D_BASECONTAINER_H__
 
@@ -47,7 +49,8 @@ public:
 	Bool RemoveData(Int32 id);
 	void FlushAll();
 	void MergeContainer(const BaseContainer& source);
-	// A new container in host memory with the same entries; DeleteObj frees it.
+	// A new container in host memory with the same entries; DeleteObj frees
+	// it. Null when the host has no memory for it.
 	BaseContainer* GetClone(COPYFLAGS flags, AliasTrans* trans) const;
 
 	// The SDK's own access to the handle.

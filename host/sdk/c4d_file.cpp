@@ -1,5 +1,6 @@
 #include "c4d_file.h"
 
+#include "c4d_memory.h"
 #include "c4d_os_access.h"
 #include "c4d_sdk_state.h"
 
@@ -7,6 +8,8 @@ using c4d_sdk::OS;
 
 Filename::Filename() : _path(OS().paths->alloc())
 {
+	if (!_path)
+		c4d_sdk::NoteHandleFailure();
 }
 
 Filename::Filename(const String& path) : Filename()

@@ -53,7 +53,10 @@ enum class FILEERROR : Int32
 };
 
 // A path held by the host. When the host has no memory for it, the Filename
-// is empty and stays empty: every query answers empty or false.
+// is empty and stays empty: every query answers empty or false, and whatever
+// is assigned or joined to it is lost. A path that must not be empty is
+// checked with IsPopulated() once it is made. NewObj hands out no object
+// whose Filename got no host path.
 class Filename
 {
 public:

@@ -1,6 +1,9 @@
 // Objects in host memory: NewObj / NewObjClear construct in memory from the
 // host's allocator (NewObjClear zeroes it first), DeleteObj destroys and
-// gives the memory back and clears the pointer.
+// gives the memory back and clears the pointer. An object whose construction
+// could not get every host handle it asked for (a Filename or BaseContainer
+// member the host had no memory for) is destroyed again and its memory given
+// back: NewObj answers null, as when the object's own memory fails.
 #ifndef C4D_MEMORY_H__
 #define C4D_MEMORY_H__
 
@@ -16,15 +19,11 @@ namespace c4d_sdk
 void* HostAlloc(Int size);
 void HostFree(void* memory);
 
-template <typename T, typename... ARGS> T* NewObjIn(Bool clear, ARGS&&... args)
-{
-	void* memory = HostAlloc(static_cast<Int>(sizeof(T)));
-	if (!memory)
-		return nullptr;
-	if (clear)
-		std::memset(memory, 0, sizeof(T));
-	return new (memory) T(std::forward<ARGS>(args)...);
-}
+// Host handles that the SDK's classes asked for and did not get, counted
+// since the module was loaded: NewObj's way to see a construction fail. A
+// failure on another thread at the same moment costs a NewObj at worst.
+UInt HandleFailures();
+void NoteHandleFailure();
 
 template <typename T> void DeleteObjIn(T*& object)
 {
@@ -33,6 +32,20 @@ template <typename T> void DeleteObjIn(T*& object)
 	object->~T();
 	HostFree(static_cast<void*>(object));
 	object = nullptr;
+}
+
+template <typename T, typename... ARGS> T* NewObjIn(Bool clear, ARGS&&... args)
+{
+	void* memory = HostAlloc(static_cast<Int>(sizeof(T)));
+	if (!memory)
+		return nullptr;
+	if (clear)
+		std::memset(memory, 0, sizeof(T));
+	const UInt failures = HandleFailures();
+	T* object = new (memory) T(std::forward<ARGS>(args)...);
+	if (HandleFailures() != failures)
+		DeleteObjIn(object);
+	return object;
 }
 
 } // namespace c4d_sdk

@@ -1,11 +1,30 @@
 #include "c4d_os_access.h"
 
+#include <atomic>
+
 #include "c4d_memory.h"
 
 namespace c4d_sdk
 {
 
 const C4D_OS* g_os = nullptr;
+
+namespace
+{
+
+std::atomic<UInt> g_handleFailures { 0 };
+
+} // namespace
+
+UInt HandleFailures()
+{
+	return g_handleFailures.load();
+}
+
+void NoteHandleFailure()
+{
+	g_handleFailures++;
+}
 
 void CollectText(void* context, C4DOS_Text text)
 {

@@ -130,6 +130,26 @@ ArrowShape RandomAwkwardArrow(std::mt19937_64& random)
 	return WithSwitches(shape, RandomSwitches(random));
 }
 
+int TablePointCount(const ArrowShape& shape)
+{
+	const int notch = shape.tailNotch > 0.0 ? 1 : 0;
+	const int sweep = shape.barbSweep > 0.0 ? 1 : 0;
+	switch (ChooseArrowVariant(shape))
+	{
+		case ArrowVariant::DOUBLE_SOLID: return 10;
+		case ArrowVariant::DOUBLE_OPEN: return 14;
+		case ArrowVariant::FINS_SOLID: return 13 + notch;
+		case ArrowVariant::FINS_OPEN: return 15 + notch;
+		case ArrowVariant::SHAFT_SOLID: return 7 + notch;
+		case ArrowVariant::SHAFT_BEVEL: return 14 + 2 * notch;
+		case ArrowVariant::SHAFT_OPEN: return 9 + notch;
+		case ArrowVariant::HEAD_OPEN: return 6;
+		case ArrowVariant::HEAD_SOLID: return 3 + sweep;
+		case ArrowVariant::HEAD_BEVEL: return 6 + 2 * sweep;
+	}
+	return -1;
+}
+
 std::string Describe(const ArrowShape& shape)
 {
 	static const char* const names[NUMBER_FIELDS] = { "S", "W", "H", "B", "c", "N", "Tf", "Tb", "s", "Fl", "Fw", "Fs", "r", "L", "Wd" };

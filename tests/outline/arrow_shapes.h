@@ -42,6 +42,10 @@ ArrowShape RandomAwkwardArrow(std::mt19937_64& random);
 constexpr std::size_t NUMBER_FIELDS = 15;
 std::array<double*, NUMBER_FIELDS> NumbersOf(ArrowShape& shape);
 
+// The number of points the count table gives the variant `shape` asks for:
+// a tail notch (N > 0) or swept barbs (s > 0) add corners to some.
+int TablePointCount(const ArrowShape& shape);
+
 // One line listing every field, for failure messages.
 std::string Describe(const ArrowShape& shape);
 

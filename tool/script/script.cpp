@@ -9,8 +9,7 @@
 namespace tool::script
 {
 
-Script::Script(Session& session, std::ostream& out) :
-	_host(session.Host()), _document(*session.Document()), _out(out)
+Script::Script(headless::Host& host, headless::Document& document, std::ostream& out) : _host(host), _document(document), _out(out)
 {
 }
 

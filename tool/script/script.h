@@ -28,7 +28,8 @@ namespace tool::script
 class Script
 {
 public:
-	Script(Session& session, std::ostream& out);
+	// A script against `document` of `host`; `print` writes to `out`.
+	Script(headless::Host& host, headless::Document& document, std::ostream& out);
 
 	// Runs the words of one line; throws InputError when the line cannot run.
 	void Run(const std::vector<Word>& words);
