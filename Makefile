@@ -36,5 +36,50 @@ fuzz-presets: deps
 	rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/corpus/preset/* build-fuzz/corpus/
 	build-fuzz/fuzz/preset_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
+# The long modes, from a new seed each time unless FUZZ_SEED says which:
+# PARAMETER_SETS parameter sets through the outline and through the contour,
+# SESSIONS random sessions, then the preset fuzzer for FUZZ_SECONDS.
+PARAMETER_SETS ?= 5000000
+SESSIONS ?= 200000
+ifndef FUZZ_SEED
+FUZZ_SEED := $(shell date +%s)
+endif
+
+.PHONY: fuzz coverage
+fuzz: build
+	POINTSMITH_SEED=$(FUZZ_SEED) POINTSMITH_PARAMETER_SETS=$(PARAMETER_SETS) build/tests/fuzzing/fuzzing_tests
+	POINTSMITH_SEED=$(FUZZ_SEED) POINTSMITH_SESSIONS=$(SESSIONS) build/tests/sessions/sessions_tests
+	$(MAKE) fuzz-presets FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+# Line and branch coverage of the module's own code (source/) by every test,
+# from a gcov build in build-coverage; the report is build-coverage/coverage/.
+coverage: deps
+	cmake --preset coverage
+	cmake --build --preset coverage
+	find build-coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	mkdir -p build-coverage/coverage
+	gcovr --root . --filter source/ --exclude-throw-branches --txt --print-summary \
+		--html-details build-coverage/coverage/index.html --fail-under-line 95 --fail-under-branch 90 build-coverage
+
+# The Windows module, headless host and tests, cross-built with mingw-w64 into
+# build-windows/; test-windows runs those tests under wine.
+.PHONY: windows test-windows package
+windows: deps
+	@scripts/install-deps.sh windows
+	cmake --preset windows
+	cmake --build --preset windows
+
+test-windows: windows
+	scripts/with-wine.sh ctest --preset windows
+
+# One zip per system built here, each checked by unpacking it and loading the
+# module from it: build/pointsmith-linux.zip, build-windows/pointsmith-windows.zip.
+package: build windows
+	cmake --build --preset release --target plugin_zip
+	scripts/check-package.sh build/pointsmith-linux.zip build/bin/pointsmith-host
+	cmake --build --preset windows --target plugin_zip
+	scripts/with-wine.sh scripts/check-package.sh build-windows/pointsmith-windows.zip wine build-windows/bin/pointsmith-host.exe
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-coverage build-windows

@@ -1,23 +1,14 @@
 #include "headless/bitmap.h"
 
-#include <cstdarg>
 #include <fstream>
-#include <memory>
-#include <vector>
 
-#include <tiffio.h>
+#include "headless/tiff_decoder.h"
 
 namespace headless
 {
 
 namespace
 {
-
-// libtiff reports through handlers that would print to stderr; the host
-// answers with a result code instead.
-void QuietTiffHandler(const char*, const char*, va_list)
-{
-}
 
 bool LooksLikeTiff(const std::filesystem::path& file)
 {
@@ -37,25 +28,15 @@ ImageResult LoadTiff(const std::filesystem::path& file, Bitmap& bitmap)
 	if (!LooksLikeTiff(file))
 		return ImageResult::WrongType;
 
-	TIFFSetErrorHandler(&QuietTiffHandler);
-	TIFFSetWarningHandler(&QuietTiffHandler);
-	std::unique_ptr<TIFF, void (*)(TIFF*)> tiff(TIFFOpen(file.string().c_str(), "r"), &TIFFClose);
-	if (!tiff)
-		return ImageResult::FileError;
-
-	std::uint32_t width = 0;
-	std::uint32_t height = 0;
-	if (!TIFFGetField(tiff.get(), TIFFTAG_IMAGEWIDTH, &width) || !TIFFGetField(tiff.get(), TIFFTAG_IMAGELENGTH, &height) || width == 0 || height == 0 ||
-		width > 16384 || height > 16384)
-		return ImageResult::FileStructure;
-
-	std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-	if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, pixels.data(), ORIENTATION_TOPLEFT, 0))
-		return ImageResult::FileStructure;
-
-	bitmap.width = static_cast<int>(width);
-	bitmap.height = static_cast<int>(height);
-	return ImageResult::Ok;
+	int width = 0;
+	int height = 0;
+	const ImageResult result = DecodeTiff(file, width, height);
+	if (result == ImageResult::Ok)
+	{
+		bitmap.width = width;
+		bitmap.height = height;
+	}
+	return result;
 }
 
 } // namespace headless

@@ -6,6 +6,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "headless/paths.h"
+#include "tool/command_line.h"
 #include "tool/commands.h"
 #include "tool/executable_path.h"
 #include "tool/parameter_input.h"
@@ -75,9 +77,13 @@ std::vector<tool::ParameterEdit> OrderedEdits(const CLI::App& command, const Arr
 
 int main(int argc, char** argv)
 {
+	tool::CommandLine commandLine(argc, argv);
 	CLI::App app("Drives the Pointsmith module through a headless host.", "pointsmith-host");
 	app.require_subcommand(1);
 	app.fallthrough();
+	// Options start with dashes on every system: /presets/wide.arr is a path,
+	// never a Windows-style option.
+	app.allow_windows_style_options(false);
 	std::string moduleFile;
 	app.add_option("--module", moduleFile, "the module file (default: ../plugins/pointsmith/ beside the tool)");
 
@@ -108,7 +114,7 @@ int main(int argc, char** argv)
 
 	try
 	{
-		app.parse(argc, argv);
+		app.parse(commandLine.Count(), commandLine.Words());
 	}
 	catch (const CLI::CallForHelp& help)
 	{
@@ -116,7 +122,7 @@ int main(int argc, char** argv)
 	}
 	catch (const CLI::ParseError& error)
 	{
-		const std::string unknown = UnknownCommand(app, argc, argv);
+		const std::string unknown = UnknownCommand(app, commandLine.Count(), commandLine.Words());
 		if (!unknown.empty())
 			std::cerr << "pointsmith-host: unknown command '" << unknown << "' (commands: info, params, outline, preset, script)\n";
 		else
@@ -126,7 +132,7 @@ int main(int argc, char** argv)
 
 	try
 	{
-		const std::filesystem::path module = moduleFile.empty() ? tool::DefaultModuleFile(tool::ExecutableDirectory()) : std::filesystem::path(moduleFile);
+		const std::filesystem::path module = moduleFile.empty() ? tool::DefaultModuleFile(tool::ExecutableDirectory()) : headless::FromUtf8(moduleFile);
 		// Input is checked before the module starts wherever that is possible.
 		std::vector<tool::ParameterEdit> edits;
 		if (*params)

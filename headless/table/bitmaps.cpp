@@ -26,6 +26,8 @@ int32_t Init(C4DOS_Bitmap* handle, const C4DOS_Path* file, int32_t) noexcept
 		Path* path = CheckPath(file, "bitmaps.init");
 		if (!bitmap || !path)
 			return static_cast<int32_t>(ImageResult::FileError);
+		if (H().faults.ShouldFail("bitmaps.init"))
+			return static_cast<int32_t>(ImageResult::OutOfMemory);
 		return static_cast<int32_t>(LoadTiff(FromUtf8(path->text), *bitmap));
 	});
 }

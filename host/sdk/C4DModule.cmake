@@ -2,8 +2,9 @@
 #                [INCLUDE_DIRECTORIES <dir>...] OUTPUT_DIRECTORY <dir>)
 #
 # Builds a host module from the plug-in's sources and the SDK layer: the
-# platform's module suffix, only `c4d_main` and `g_maxon` exported, the
-# module identity written into its module record.
+# platform's module suffix, only `c4d_main` and `g_maxon` exported (and on
+# macOS `g_CpuYieldDelegate`), the module identity written into its module
+# record. The macOS settings are configured only: no build here tries them.
 set(C4D_SDK_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(C4D_ABI_DIR ${CMAKE_CURRENT_LIST_DIR}/../abi)
 
@@ -56,7 +57,16 @@ function(c4d_add_module target)
 		# Template statics would otherwise be exported as unique symbols.
 		target_compile_options(${target} PRIVATE -fno-gnu-unique)
 	endif()
-	if(NOT WIN32 AND NOT APPLE)
+	if(WIN32)
+		# Only the symbols marked dllexport leave the DLL, never the statically
+		# linked runtime's.
+		target_link_options(${target} PRIVATE -Wl,--exclude-all-symbols)
+	elseif(APPLE)
+		# A Mach-O bundle for x86-64 hosts; the host also looks for the yield delegate.
+		set_target_properties(${target} PROPERTIES OSX_ARCHITECTURES x86_64)
+		target_sources(${target} PRIVATE ${C4D_SDK_DIR}/c4d_cpu_yield.cpp)
+		target_link_options(${target} PRIVATE -Wl,-exported_symbols_list,${C4D_SDK_DIR}/c4d_exports_macos.txt)
+	else()
 		target_link_options(${target} PRIVATE -Wl,--version-script=${C4D_SDK_DIR}/c4d_exports.map)
 		# Every symbol resolved at link time, unless a sanitizer runtime is to
 		# come from the executable that loads the module (clang's way).

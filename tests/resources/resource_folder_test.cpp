@@ -80,3 +80,11 @@ TEST_F(ResourceFolderTest, ErrorsNameTheFileRelativeToTheFolder)
 	std::filesystem::remove(_res.Path() / "strings_en-US/c4d_strings.str");
 	ExpectResourceError([this] { ResourceFolder::Load(_res.Path(), "fr-FR"); }, "strings_en-US/c4d_strings.str", 0, "missing");
 }
+
+TEST(ResourceFolderMissing, IsNamedInUtf8)
+{
+	// Also on Windows, where the system's code page cannot hold the folder's name.
+	const std::filesystem::path folder = std::filesystem::temp_directory_path() / u8"pointsmith-größe-∅-missing";
+	const std::u8string name = folder.u8string();
+	ExpectResourceError([&] { ResourceFolder::Load(folder); }, std::string(name.begin(), name.end()), 0, "missing");
+}

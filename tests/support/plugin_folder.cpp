@@ -1,9 +1,5 @@
 #include "tests/support/plugin_folder.h"
 
-#include <cstdlib>
-#include <stdexcept>
-#include <string>
-
 namespace tests
 {
 
@@ -19,13 +15,8 @@ fs::path SourceResources()
 	return POINTSMITH_RES_DIR;
 }
 
-PluginFolder::PluginFolder(PluginLayout layout)
+PluginFolder::PluginFolder(PluginLayout layout) : _root(_scratch.Path() / "pointsmith")
 {
-	std::string pattern = (fs::temp_directory_path() / "pointsmith-test-XXXXXX").string();
-	if (!mkdtemp(pattern.data()))
-		throw std::runtime_error("cannot make a scratch folder");
-	_scratch = pattern;
-	_root = _scratch / "pointsmith";
 	fs::create_directories(_root);
 	fs::copy_file(BuiltModule(), Module());
 	if (layout.resources)
@@ -36,12 +27,6 @@ PluginFolder::PluginFolder(PluginLayout layout)
 	}
 	if (layout.presets)
 		fs::create_directories(_root / "presets");
-}
-
-PluginFolder::~PluginFolder()
-{
-	std::error_code ignored;
-	fs::remove_all(_scratch, ignored);
 }
 
 fs::path PluginFolder::Module() const

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include "tests/support/scratch_folder.h"
+
 namespace tests
 {
 
@@ -20,9 +22,6 @@ class PluginFolder
 {
 public:
 	explicit PluginFolder(PluginLayout layout = {});
-	~PluginFolder();
-	PluginFolder(const PluginFolder&) = delete;
-	PluginFolder& operator=(const PluginFolder&) = delete;
 
 	// The folder that holds the module file.
 	const std::filesystem::path& Root() const { return _root; }
@@ -30,7 +29,7 @@ public:
 	std::filesystem::path Resources() const { return _root / "res"; }
 
 private:
-	std::filesystem::path _scratch;
+	ScratchFolder _scratch;
 	std::filesystem::path _root;
 };
 

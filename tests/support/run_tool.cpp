@@ -1,11 +1,10 @@
 #include "tests/support/run_tool.h"
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "tests/support/program.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tests
 {
@@ -13,14 +12,7 @@ namespace tests
 namespace
 {
 
-std::string Quote(const std::string& text)
-{
-	std::string quoted = "'";
-	for (char c : text)
-		quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-	return quoted + "'";
-}
-
+// Text as a C++ program reads it: line ends in the system's own form become '\n'.
 std::string ReadAll(const std::filesystem::path& file)
 {
 	std::ifstream in(file);
@@ -33,27 +25,18 @@ std::string ReadAll(const std::filesystem::path& file)
 
 ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input)
 {
-	static int runs = 0;
-	const std::filesystem::path scratch = std::filesystem::temp_directory_path();
-	const std::string stem = "pointsmith-tool-" + std::to_string(getpid()) + "-" + std::to_string(++runs);
-	const std::filesystem::path out = scratch / (stem + ".out");
-	const std::filesystem::path err = scratch / (stem + ".err");
-	const std::filesystem::path in = scratch / (stem + ".in");
+	const ScratchFolder scratch;
+	const std::filesystem::path in = scratch.Path() / "in";
+	const std::filesystem::path out = scratch.Path() / "out";
+	const std::filesystem::path err = scratch.Path() / "err";
 	std::ofstream(in, std::ios::binary) << input;
 
-	std::string command = Quote(POINTSMITH_TOOL);
-	for (const std::string& argument : arguments)
-		command += " " + Quote(argument);
-	command += " <" + Quote(in.string()) + " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-
+	std::vector<std::string> command { POINTSMITH_TOOL };
+	command.insert(command.end(), arguments.begin(), arguments.end());
 	ToolRun run;
-	const int status = std::system(command.c_str());
-	run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+	run.exitCode = RunProgram(command, in, out, err);
 	run.out = ReadAll(out);
 	run.err = ReadAll(err);
-	std::filesystem::remove(out);
-	std::filesystem::remove(err);
-	std::filesystem::remove(in);
 	return run;
 }
 

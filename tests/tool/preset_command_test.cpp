@@ -5,6 +5,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "headless/paths.h"
 #include "tests/support/plugin_folder.h"
 #include "tests/support/run_tool.h"
 
@@ -65,6 +66,29 @@ TEST_F(ToolPreset, RefusesAValueAPresetCannotHold)
 	const ToolRun save = RunTool({ "preset", "save", (Scratch() / "huge.arr").string(), "--set", "ARROW_HEAD_LENGTH=1e300" });
 	EXPECT_EQ(save.exitCode, 1);
 	EXPECT_FALSE(std::filesystem::exists(Scratch() / "huge.arr"));
+}
+
+TEST_F(ToolPreset, TakesFileNamesAndValuesBeyondAscii)
+{
+	// Arguments, paths and values are UTF-8 on every system, also where the
+	// system's own code page could not hold these letters.
+	const std::filesystem::path umlauts = Scratch() / u8"größe ∅";
+	std::filesystem::create_directory(umlauts);
+	const std::string file = headless::ToUtf8(umlauts / u8"pfeil");
+	const ToolRun save = RunTool({ "preset", "save", file, "--set", "ARROW_PRESET_NAME=Größe ∅" });
+	ASSERT_EQ(save.exitCode, 0) << save.err;
+	EXPECT_EQ(save.out, file + ".arr\n");
+	EXPECT_TRUE(std::filesystem::exists(umlauts / u8"pfeil.arr"));
+
+	const ToolRun show = RunTool({ "preset", "show", file + ".arr" });
+	ASSERT_EQ(show.exitCode, 0) << show.err;
+	EXPECT_EQ(Json::parse(show.out)["values"]["10190"], "Größe ∅");
+
+	const std::filesystem::path story = umlauts / u8"geschichte.script";
+	std::ofstream(story) << "new arrow a\nprint a ARROW_PRESET_NAME\n";
+	const ToolRun script = RunTool({ "script", headless::ToUtf8(story) });
+	ASSERT_EQ(script.exitCode, 0) << script.err;
+	EXPECT_EQ(script.out, "\"\"\n");
 }
 
 TEST(ToolPresetCatalogue, EveryShippedPresetLoadsWithItsName)

@@ -6,8 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/output_match.h"
 #include "tests/support/plugin_folder.h"
 #include "tests/support/run_tool.h"
+#include "tests/support/scratch_folder.h"
 #include "tool/commands.h"
 #include "tool/parameter_input.h"
 #include "tool/script/parameters.h"
@@ -127,16 +129,18 @@ TEST(Script, PrintsTheFileDialogsTheModuleOpenedAndTheMessagesItSent)
 		"print messages a\nanswer " + preset + "\npress a ARROW_PRESET_LOAD\nprint a ARROW_SHAFT_LENGTH\nprint messages a\nprint messages a\n"
 		"print filedialogs\nprint filedialogs\n");
 	ASSERT_EQ(run.exitCode, 0) << run.err;
-	EXPECT_EQ(run.out, "[]\n400.0\n[5]\n[]\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start +
-			"\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n");
+	EXPECT_PRED_FORMAT2(SameOutput,
+		"[]\n400.0\n[5]\n[]\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" +
+			start + "\"}\n",
+		run.out);
 }
 
 TEST(Script, ReadsAFileAndCountsEveryLine)
 {
-	const std::filesystem::path file = std::filesystem::temp_directory_path() / ("pointsmith-script-" + std::to_string(getpid()) + ".script");
+	const ScratchFolder scratch;
+	const std::filesystem::path file = scratch.Path() / "story.script";
 	std::ofstream(file) << "# a comment\n\nnew null n   # and another\nprint tree\nprint nothing\n";
 	const ToolRun run = RunTool({ "script", file.string() });
-	std::filesystem::remove(file);
 	EXPECT_EQ(run.exitCode, 2);
 	EXPECT_EQ(run.out, "null n\n");
 	EXPECT_EQ(run.err, "line 5: unknown object 'nothing'\n");
