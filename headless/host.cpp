@@ -138,9 +138,7 @@ bool Host::IsEnabled(Object* object, std::int32_t id)
 	if (!object->plugin)
 		return true;
 	ModuleCall call(undo, "enabling");
-	C4DOS_DescID descId {};
-	descId.depth = 1;
-	descId.level[0].id = id;
+	const C4DOS_DescID descId = ParameterId(id);
 	C4DOS_Value value {};
 	ToAbiValue(object->data.Get(id), value);
 	return object->plugin->handlers.get_enabling(object->pluginData, HandleOf(object), &descId, &value, 0, nullptr) !=
@@ -149,9 +147,7 @@ bool Host::IsEnabled(Object* object, std::int32_t id)
 
 bool Host::PressButton(Object* object, std::int32_t id)
 {
-	C4DOS_DescriptionCommand command {};
-	command.id.depth = 1;
-	command.id.level[0].id = id;
+	C4DOS_DescriptionCommand command { ParameterId(id) };
 	return SendToPlugin(object, 18, &command);
 }
 

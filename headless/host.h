@@ -47,6 +47,15 @@ struct StartReport
 	std::int32_t start = 0;    // action 2
 };
 
+// The description ID of a plain parameter or button: one level, its ID.
+inline C4DOS_DescID ParameterId(std::int32_t id)
+{
+	C4DOS_DescID descId {};
+	descId.depth = 1;
+	descId.level[0].id = id;
+	return descId;
+}
+
 class Host
 {
 public:

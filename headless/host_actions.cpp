@@ -52,9 +52,7 @@ void Host::SetParameter(Object* object, std::int32_t id, Value value)
 		undo.Record(*document, UNDOTYPE_CHANGE, *object, "attribute manager");
 	object->data.Set(id, std::move(value));
 
-	C4DOS_DescID descId {};
-	descId.depth = 1;
-	descId.level[0].id = id;
+	const C4DOS_DescID descId = ParameterId(id);
 	C4DOS_DescriptionCheckUpdate update {};
 	update.doc = HandleOf(document);
 	update.descid = &descId;
