@@ -11,15 +11,6 @@
 namespace tool
 {
 
-namespace
-{
-
-constexpr int EXIT_FAILED = 1;
-constexpr int EXIT_INPUT = 2;
-constexpr int EXIT_HOST = 3;
-
-} // namespace
-
 std::string ReadScript(const std::string& file)
 {
 	std::ostringstream text;

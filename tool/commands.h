@@ -12,6 +12,13 @@
 namespace tool
 {
 
+// The tool's exit codes: the command's own failure (no contour, a preset not
+// loaded or saved), bad input, and a module that did not load or start or
+// broke the host's protocol.
+constexpr int EXIT_FAILED = 1;
+constexpr int EXIT_INPUT = 2;
+constexpr int EXIT_HOST = 3;
+
 // The module as the host sees it after start-up: identity, registration, console.
 int RunInfo(Session& session, std::ostream& out);
 

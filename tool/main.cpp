@@ -16,9 +16,16 @@
 namespace
 {
 
-constexpr int EXIT_FAILED = 1;
-constexpr int EXIT_INPUT = 2;
-constexpr int EXIT_HOST = 3;
+using tool::EXIT_FAILED;
+using tool::EXIT_HOST;
+using tool::EXIT_INPUT;
+
+// Every failure ends the same way: one line on stderr and its exit code.
+int Report(const std::exception& error, int exitCode)
+{
+	std::cerr << "pointsmith-host: " << error.what() << '\n';
+	return exitCode;
+}
 
 // The options every command that makes an arrow shares.
 struct ArrowOptions
@@ -158,22 +165,15 @@ int main(int argc, char** argv)
 	}
 	catch (const tool::CommandFailure& error)
 	{
-		std::cerr << "pointsmith-host: " << error.what() << '\n';
-		return EXIT_FAILED;
+		return Report(error, EXIT_FAILED);
 	}
 	catch (const tool::InputError& error)
 	{
-		std::cerr << "pointsmith-host: " << error.what() << '\n';
-		return EXIT_INPUT;
+		return Report(error, EXIT_INPUT);
 	}
-	catch (const tool::HostError& error)
-	{
-		std::cerr << "pointsmith-host: " << error.what() << '\n';
-		return EXIT_HOST;
-	}
+	// A host error, or anything else the headless host threw.
 	catch (const std::exception& error)
 	{
-		std::cerr << "pointsmith-host: " << error.what() << '\n';
-		return EXIT_HOST;
+		return Report(error, EXIT_HOST);
 	}
 }
