@@ -43,7 +43,8 @@ bool BinaryFile::Open(const std::string& path, FileMode mode, bool bigEndian)
 {
 	const char* modes[] = { "ab", "rb", "wb", "r+b" };
 	const auto index = static_cast<std::size_t>(mode);
-	if (_file || path.empty() || index >= std::size(modes))
+	// A file marked read-only is not opened for writing, whoever asks.
+	if (_file || path.empty() || index >= std::size(modes) || (mode != FileMode::Read && IsReadOnly(path)))
 	{
 		_error = FileError::Open;
 		return false;
@@ -96,7 +97,7 @@ bool BinaryFile::Write(const void* data, std::int64_t length)
 		_error = FileError::Write;
 		return false;
 	}
-	if (std::fwrite(data, 1, static_cast<std::size_t>(length), _file) != static_cast<std::size_t>(length))
+	if (length > 0 && std::fwrite(data, 1, static_cast<std::size_t>(length), _file) != static_cast<std::size_t>(length))
 	{
 		_error = FileError::Write;
 		return false;

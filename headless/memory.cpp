@@ -22,6 +22,8 @@ void* Memory::Allocate(int64_t size)
 		return nullptr;
 	_blocks.emplace(block, bytes);
 	_liveBytes += bytes;
+	if (_liveBytes > _peakBytes)
+		_peakBytes = _liveBytes;
 	return block;
 }
 

@@ -25,10 +25,14 @@ public:
 
 	std::size_t LiveBlocks() const { return _blocks.size(); }
 	std::size_t LiveBytes() const { return _liveBytes; }
+	// The most bytes held at once since the last ResetPeak.
+	std::size_t PeakBytes() const { return _peakBytes; }
+	void ResetPeak() { _peakBytes = _liveBytes; }
 
 private:
 	std::unordered_map<void*, std::size_t> _blocks;
 	std::size_t _liveBytes = 0;
+	std::size_t _peakBytes = 0;
 };
 
 } // namespace headless

@@ -65,6 +65,13 @@ std::unique_ptr<ModuleLibrary> ModuleLibrary::Open(const std::filesystem::path& 
 		error = file.string() + " does not export c4d_main";
 		return nullptr;
 	}
+	// A module built for another host's table exports a record of another
+	// kind; it is not called, as that host would not call a module of ours.
+	if (library->_record && library->_record->marker != C4DOS_RECORD_MARKER)
+	{
+		error = file.string() + " is not a module for this host: its g_maxon is another kind of module record";
+		return nullptr;
+	}
 	return library;
 }
 

@@ -76,10 +76,20 @@ bool PathExists(const std::string& path, bool directory)
 	if (path.empty())
 		return false;
 	std::error_code error;
-	const fs::file_status status = fs::status(FromUtf8(path), error);
+	// A folder may be reached through a link; for anything else the name is
+	// taken by whatever is there, a link that leads nowhere included.
+	const fs::path named = FromUtf8(path);
+	const fs::file_status status = directory ? fs::status(named, error) : fs::symlink_status(named, error);
 	if (error)
 		return false;
 	return directory ? fs::is_directory(status) : fs::exists(status);
+}
+
+bool IsReadOnly(const std::string& path)
+{
+	std::error_code error;
+	const fs::file_status status = fs::status(FromUtf8(path), error);
+	return !error && fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 std::string AbsolutePath(const std::string& path)

@@ -30,6 +30,9 @@ std::string WithSuffix(const std::string& path, const std::string& suffix);
 // Whether the path's suffix is `suffix`, ignoring letter case.
 bool HasSuffix(const std::string& path, const std::string& suffix);
 bool PathExists(const std::string& path, bool directory);
+// Whether the file at `path` is marked read-only: its owner may not write it.
+// The host honours the mark for everyone, as a desktop does.
+bool IsReadOnly(const std::string& path);
 // The path made absolute against the working directory; empty stays empty.
 std::string AbsolutePath(const std::string& path);
 // Deletes a file; false when nothing was deleted.

@@ -36,7 +36,7 @@ Bool ArrowGenerator::Message(GeListNode* node, Int32 type, void* data)
 				// The arrow is not in the document yet, which comes with the
 				// message; it starts in the plane the document uses for new
 				// splines. The host's own step covers this: no undo record.
-				const BaseDocument* doc = static_cast<const BaseDocument*>(data);
+				BaseDocument* doc = static_cast<BaseDocument*>(data);
 				if (BaseContainer* values = op->GetDataInstance())
 					values->SetInt32(PRIM_PLANE, doc->GetSplinePlane());
 				break;

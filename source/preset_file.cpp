@@ -2,26 +2,47 @@
 
 #include <cfloat>
 #include <cmath>
-#include <new>
-#include <string>
 
 #include "Opointsmith.h"
 
 namespace
 {
 
-const Char* const HEADER = "# Pointsmith preset file";
-const Char* const VERSION = "# Version 1.3";
-const Char* const OLDER_SAME_LAYOUT = "# Version 1.2";
-const Char* const START = "# Start of parameters";
-const Char* const END = "# End of parameters";
+// The format's fixed texts. Literals take no memory, so comparing with them cannot fail.
+maxon::String Header()
+{
+	return "# Pointsmith preset file"_s;
+}
+maxon::String Version()
+{
+	return "# Version 1.3"_s;
+}
+maxon::String OlderSameLayout()
+{
+	return "# Version 1.2"_s;
+}
+maxon::String Start()
+{
+	return "# Start of parameters"_s;
+}
+maxon::String End()
+{
+	return "# End of parameters"_s;
+}
+
+// The longest text each kind of record can justify, counting the zero byte
+// that ends it. The header, version and start marker are short fixed texts; a
+// preset name of more than 64 KiB of UTF-8 is not a name. A longer length is
+// refused before any memory is taken for it.
+const Int32 MARKER_LENGTH_LIMIT = 1024;
+const Int32 NAME_LENGTH_LIMIT = 64 * 1024 + 1;
 
 // The three double-arrow records that files older than 1.2 lack, and what they read as then.
 const Float DEFAULT_DOUBLE_LENGTH = 400.0;
 const Float DEFAULT_DOUBLE_WIDTH = 100.0;
 
 // The byte length of the UTF-8 sequence a lead byte starts; 0 for a byte that starts none.
-std::size_t SequenceLength(unsigned char lead)
+Int SequenceLength(UChar lead)
 {
 	if (lead < 0x80)
 		return 1;
@@ -34,20 +55,20 @@ std::size_t SequenceLength(unsigned char lead)
 	return 0;
 }
 
-Bool IsUtf8(const std::string& text)
+Bool IsUtf8(const Char* text, Int count)
 {
 	const UInt32 smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
-	std::size_t i = 0;
-	while (i < text.size())
+	Int i = 0;
+	while (i < count)
 	{
-		const unsigned char lead = static_cast<unsigned char>(text[i]);
-		const std::size_t length = SequenceLength(lead);
-		if (length == 0 || i + length > text.size())
+		const UChar lead = static_cast<UChar>(text[i]);
+		const Int length = SequenceLength(lead);
+		if (length == 0 || i + length > count)
 			return false;
 		UInt32 code = lead & (0x7Fu >> (length == 1 ? 0 : length));
-		for (std::size_t k = 1; k < length; ++k)
+		for (Int k = 1; k < length; ++k)
 		{
-			const unsigned char next = static_cast<unsigned char>(text[i + k]);
+			const UChar next = static_cast<UChar>(text[i + k]);
 			if ((next & 0xC0) != 0x80)
 				return false;
 			code = (code << 6) | (next & 0x3Fu);
@@ -66,16 +87,18 @@ class PresetWriter
 public:
 	explicit PresetWriter(BaseFile* file) : _file(file) { }
 
-	void Text(const String& text)
+	// A text that the reader would refuse as longer than `limit` is not stored either.
+	void Text(const String& text, Int limit)
 	{
-		const std::string& utf8 = text.GetUtf8();
-		if (!_ok || !IsUtf8(utf8) || utf8.size() >= 0x7FFFFFFF)
+		maxon::BaseArray<Char> utf8;
+		if (!_ok || text.GetCStringAppendArray(utf8) == maxon::FAILED || !IsUtf8(utf8.GetFirst(), utf8.GetCount()) || utf8.GetCount() >= limit)
 		{
 			Fail();
 			return;
 		}
 		// The length counts the zero byte that ends the text.
-		Check(_file->WriteInt32(static_cast<Int32>(utf8.size() + 1)) && _file->WriteBytes(utf8.data(), static_cast<Int>(utf8.size())) &&
+		const Int length = utf8.GetCount();
+		Check(_file->WriteInt32(static_cast<Int32>(length + 1)) && _file->WriteBytes(utf8.GetFirst(), length) &&
 			_file->WriteBytes("", 1));
 	}
 
@@ -108,7 +131,7 @@ private:
 	Bool _ok = true;
 };
 
-Bool ReadText(BaseFile* file, String& text)
+Bool ReadText(BaseFile* file, maxon::String& text, Int32 limit)
 {
 	Int32 length = 0;
 	if (!file->ReadInt32(&length))
@@ -118,40 +141,40 @@ Bool ReadText(BaseFile* file, String& text)
 		text = String();
 		return true;
 	}
-	// A length that is negative or longer than what is left of the file is
-	// refused before any memory is taken for it.
+	// A length that is negative, beyond the record's limit or longer than what
+	// is left of the file is refused before any memory is taken for it.
 	const Int64 left = file->GetLength() - file->GetPosition();
-	if (length < 0 || length > left)
+	if (length < 0 || length > limit || length > left)
 	{
 		file->SetError(FILEERROR::OUTOFMEMORY);
 		return false;
 	}
-	std::string bytes;
-	try
-	{
-		bytes.resize(static_cast<std::size_t>(length));
-	}
-	catch (const std::bad_alloc&)
+	maxon::BaseArray<Char> bytes;
+	if (bytes.Resize(length) == maxon::FAILED)
 	{
 		file->SetError(FILEERROR::OUTOFMEMORY);
 		return false;
 	}
-	if (file->ReadBytes(&bytes[0], length) != length)
+	if (file->ReadBytes(bytes.GetFirst(), length) != length)
 		return false;
 	// The last byte ends the text and is not part of it.
-	bytes.pop_back();
-	if (!IsUtf8(bytes))
+	const Int count = length - 1;
+	if (!IsUtf8(bytes.GetFirst(), count))
 		return false;
-	text = String(bytes.data(), static_cast<Int>(bytes.size()));
+	if (text.SetCString(bytes.GetFirst(), count) == maxon::FAILED)
+	{
+		file->SetError(FILEERROR::OUTOFMEMORY);
+		return false;
+	}
 	return true;
 }
 
-Bool ReadText(BaseFile* file, BaseContainer& data, Int32 id)
+Bool ReadName(BaseFile* file, BaseContainer& data)
 {
-	String text;
-	if (!ReadText(file, text))
+	maxon::String name;
+	if (!ReadText(file, name, NAME_LENGTH_LIMIT))
 		return false;
-	data.SetString(id, text);
+	data.SetString(ARROW_PRESET_NAME, name);
 	return true;
 }
 
@@ -188,10 +211,10 @@ Bool ReadInteger(BaseFile* file, BaseContainer& data, Int32 id)
 Bool WritePreset(BaseFile* file, const BaseContainer& data)
 {
 	PresetWriter write(file);
-	write.Text(String(HEADER));
-	write.Text(String(VERSION));
-	write.Text(String(START));
-	write.Text(data.GetString(ARROW_PRESET_NAME));
+	write.Text(Header(), MARKER_LENGTH_LIMIT);
+	write.Text(Version(), MARKER_LENGTH_LIMIT);
+	write.Text(Start(), MARKER_LENGTH_LIMIT);
+	write.Text(data.GetString(ARROW_PRESET_NAME), NAME_LENGTH_LIMIT);
 	write.Real(data.GetFloat(ARROW_HEAD_LENGTH));
 	write.Real(data.GetFloat(ARROW_HEAD_BARB));
 	write.Real(data.GetFloat(ARROW_BARB_SWEEP));
@@ -217,7 +240,7 @@ Bool WritePreset(BaseFile* file, const BaseContainer& data)
 	write.Integer(data.GetInt32(SPLINEOBJECT_SUB));
 	write.Real(data.GetFloat(SPLINEOBJECT_ANGLE));
 	write.Real(data.GetFloat(SPLINEOBJECT_MAXIMUMLENGTH));
-	write.Text(String(END));
+	write.Text(End(), MARKER_LENGTH_LIMIT);
 	return write.Succeeded();
 }
 
@@ -225,15 +248,15 @@ Bool ReadPreset(BaseFile* file, BaseContainer& data)
 {
 	// Header and start marker are accepted whatever they say; the version
 	// decides whether the double-arrow records are there.
-	String header, version, start;
-	if (!ReadText(file, header) || !ReadText(file, version) || !ReadText(file, start))
+	maxon::String header, version, start;
+	if (!ReadText(file, header, MARKER_LENGTH_LIMIT) || !ReadText(file, version, MARKER_LENGTH_LIMIT) || !ReadText(file, start, MARKER_LENGTH_LIMIT))
 		return false;
-	if (!ReadText(file, data, ARROW_PRESET_NAME) || !ReadReal(file, data, ARROW_HEAD_LENGTH) || !ReadReal(file, data, ARROW_HEAD_BARB) ||
+	if (!ReadName(file, data) || !ReadReal(file, data, ARROW_HEAD_LENGTH) || !ReadReal(file, data, ARROW_HEAD_BARB) ||
 		!ReadReal(file, data, ARROW_BARB_SWEEP) || !ReadFlag(file, data, ARROW_OPEN_HEAD) || !ReadFlag(file, data, ARROW_SQUARE_BARBS) ||
 		!ReadReal(file, data, ARROW_HEAD_THICKNESS))
 		return false;
 
-	if (version == String(VERSION) || version == String(OLDER_SAME_LAYOUT))
+	if (version == Version() || version == OlderSameLayout())
 	{
 		if (!ReadFlag(file, data, ARROW_DOUBLE) || !ReadReal(file, data, ARROW_DOUBLE_LENGTH) || !ReadReal(file, data, ARROW_DOUBLE_WIDTH))
 			return false;

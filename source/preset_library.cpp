@@ -1,6 +1,8 @@
 // Saving and loading presets through the host's file dialogs. Every path is
 // checked as it is made: when the host has no memory for one, the save or
 // load stops there with nothing written and nothing changed.
+#include <cstdio>
+
 #include "pointsmith.h"
 #include "preset_file.h"
 #include "preset_folder.h"
@@ -18,10 +20,58 @@ Filename DialogStart(const Filename& folder)
 	return folder + Filename("*.arr");
 }
 
-// The file a save writes first, beside the preset it becomes once complete.
-Filename TemporaryBeside(const Filename& target)
+// The most names a save tries for the file it writes first.
+const Int32 TEMPORARY_NAME_ATTEMPTS = 100;
+
+// `name` with `ending` added to its file part, in the same folder; empty when
+// the host had no memory for a part of it.
+Filename WithEnding(const Filename& name, const maxon::String& ending)
 {
-	return Filename(target.GetString() + ".part"_s);
+	const String file = name.GetFile().GetString();
+	String longer = file;
+	longer += ending;
+	const Filename folder = name.GetDirectory();
+	if (file.IsEmpty() || longer == file || !folder.IsPopulated())
+		return Filename();
+	const Filename result = folder + Filename(longer);
+	if (result.GetFile().GetString() != longer)
+		return Filename();
+	return result;
+}
+
+// A name beside `target` that no file (nor link) has: the target's name with
+// ".part", or with ".1.part", ".2.part" and so on while those are taken.
+// Empty when every one is taken or the host has no memory for a name.
+Filename FreeNameBeside(const Filename& target)
+{
+	for (Int32 attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt)
+	{
+		Char ending[24];
+		if (attempt == 0)
+			std::snprintf(ending, sizeof(ending), ".part");
+		else
+			std::snprintf(ending, sizeof(ending), ".%d.part", static_cast<int>(attempt));
+		maxon::String text;
+		if (text.SetCString(ending) == maxon::FAILED)
+			return Filename();
+		const Filename candidate = WithEnding(target, text);
+		if (!candidate.IsPopulated())
+			return Filename();
+		if (!GeFExist(candidate))
+			return candidate;
+	}
+	return Filename();
+}
+
+// Whether the file at `name` may be written; opening it to append writes nothing.
+Bool MayWrite(const Filename& name)
+{
+	BaseFile* probe = BaseFile::Alloc();
+	if (!probe)
+		return false;
+	const Bool opened = probe->Open(name, FILEOPEN::APPEND, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR);
+	BaseFile::Free(probe);
+	return opened;
 }
 
 } // namespace
@@ -40,17 +90,29 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 	if (!name.IsPopulated() || !name.FileSelect(FILESELECTTYPE::ANYTHING, FILESELECT::SAVE, ""_s))
 		return false;
 
+	// A name whose suffix is not the preset suffix gets it added, so that
+	// "Arrow v1.5" is saved as "Arrow v1.5.arr" and not as "Arrow v1.arr".
+	// (A new path, not an assignment: a path the host had no memory for would
+	// leave the old name in place.)
+	const Filename preset = name.CheckSuffix("arr"_s) ? name : WithEnding(name, ".arr"_s);
+	if (!preset.IsPopulated())
+		return false;
+	// A preset already there that may not be written stays as it is.
+	const Bool replacing = GeFExist(preset);
+	if (replacing && !MayWrite(preset))
+		return false;
+
+	// The preset is written beside its place, under a name no file has, and
+	// takes that place only when every record is stored, so a failed save
+	// leaves an older file as it was. An older preset is replaced by a copy,
+	// which keeps its permissions and, where the name is a link, the link.
+	const Filename temporary = FreeNameBeside(preset);
+	if (!temporary.IsPopulated())
+		return false;
 	BaseFile* file = BaseFile::Alloc();
 	if (!file)
 		return false;
-	if (!name.CheckSuffix("arr"_s))
-		name.SetSuffix("arr"_s);
-
-	// The preset is written beside its place and moved there only when every
-	// record is stored, so a failed save leaves an older file as it was.
-	const Filename temporary = TemporaryBeside(name);
-	if (!temporary.IsPopulated() ||
-		!file->Open(temporary, FILEOPEN::WRITE, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR))
+	if (!file->Open(temporary, FILEOPEN::WRITE, FILEDIALOG::IGNOREOPEN, BYTEORDER::V_MOTOROLA, PRESET_FILE_TYPE, PRESET_FILE_CREATOR))
 	{
 		BaseFile::Free(file);
 		return false;
@@ -58,10 +120,10 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 	const Bool written = WritePreset(file, *data);
 	const Bool closed = file->Close();
 	BaseFile::Free(file);
-	if (written && closed && GeFRename(temporary, name))
-		return true;
-	GeFKill(temporary);
-	return false;
+	const Bool saved = written && closed && (replacing ? GeFCopyFile(temporary, preset, GE_FCOPY_OVERWRITE) : GeFRename(temporary, preset));
+	if (replacing || !saved)
+		GeFKill(temporary);
+	return saved;
 }
 
 Bool ArrowGenerator::LoadPreset(BaseObject* op, BaseDocument* doc)

@@ -127,3 +127,16 @@ void WriteExtrudeCaps(BaseContainer& values, Bool fillet)
 	values.SetInt32(extrude::CAP_END_STEPS, extrude::FILLET_STEPS);
 	values.SetBool(extrude::CAP_FILLET_OPTION, true);
 }
+
+Bool LinksToItself(BaseObject* arrow, Int32 id, BaseDocument* doc)
+{
+	const BaseContainer* settings = arrow->GetDataInstance();
+	return settings && settings->GetObjectLink(id, doc) == arrow;
+}
+
+BaseObject* LinkedSpline(BaseObject* arrow, Int32 id, BaseDocument* doc)
+{
+	const BaseContainer* settings = arrow->GetDataInstance();
+	BaseObject* linked = settings ? settings->GetObjectLink(id, doc) : nullptr;
+	return linked == arrow ? nullptr : linked;
+}

@@ -35,6 +35,14 @@ BaseObject* FindWrapDeformer(BaseObject* arrow);
 // Moves the arrow's wrap deformer, if there is one, to the last place under `parent`.
 void MoveWrapDeformer(BaseObject* arrow, BaseObject* parent, BaseDocument* doc);
 
+// The object that the arrow's link `id` (a spline to clone along or wrap
+// around) holds in `doc`; null when it holds none, or holds the arrow itself,
+// which no command builds around.
+BaseObject* LinkedSpline(BaseObject* arrow, Int32 id, BaseDocument* doc);
+
+// Whether the arrow's link `id` holds the arrow itself.
+Bool LinksToItself(BaseObject* arrow, Int32 id, BaseDocument* doc);
+
 // The cloner that holds the arrow: its parent, else its grandparent; null when neither is one.
 BaseObject* FindClonerAbove(BaseObject* arrow);
 

@@ -64,7 +64,7 @@ void ArrowGenerator::MakeCloner(BaseObject* op)
 	const BaseContainer* settings = op->GetDataInstance();
 	if (!doc || !settings)
 		return;
-	BaseObject* spline = settings->GetObjectLink(ARROW_CLONE_SPLINE, doc);
+	BaseObject* spline = LinkedSpline(op, ARROW_CLONE_SPLINE, doc);
 	const Bool onSpline = settings->GetBool(ARROW_CLONE_ON_SPLINE);
 	if ((onSpline && !spline) || FindClonerAbove(op))
 		return;
@@ -106,7 +106,7 @@ void ArrowGenerator::MakeWrap(BaseObject* op)
 	BaseContainer* settings = op->GetDataInstance();
 	if (!doc || !settings)
 		return;
-	BaseObject* spline = settings->GetObjectLink(ARROW_WRAP_SPLINE, doc);
+	BaseObject* spline = LinkedSpline(op, ARROW_WRAP_SPLINE, doc);
 	if (!spline || FindWrapDeformer(op))
 		return;
 	BaseObject* deformer = BaseObject::Alloc(wrap::TYPE);

@@ -86,6 +86,10 @@ void ArrowGenerator::CarryOverToolSetting(BaseObject* op, Int32 id)
 				SetClonerCount(clonerObject, settings->GetInt32(ARROW_CLONE_COUNT), doc);
 			break;
 		case ARROW_CLONE_SPLINE:
+			// A link to the arrow itself is no spline to clone along: the
+			// cloner keeps what it follows.
+			if (LinksToItself(op, ARROW_CLONE_SPLINE, doc))
+				break;
 			if (BaseObject* clonerObject = FindClonerAbove(op))
 				SetClonerSpline(clonerObject, settings->GetObjectLink(ARROW_CLONE_SPLINE, doc), doc);
 			break;
@@ -95,11 +99,15 @@ void ArrowGenerator::CarryOverToolSetting(BaseObject* op, Int32 id)
 			break;
 		case ARROW_CLONE_PLANE:
 			// The host's record of the edit covers the arrow.
-			if (settings->GetBool(ARROW_CLONE_ON_SPLINE) && settings->GetObjectLink(ARROW_CLONE_SPLINE, doc))
+			if (settings->GetBool(ARROW_CLONE_ON_SPLINE) && LinkedSpline(op, ARROW_CLONE_SPLINE, doc))
 				SetArrowPlane(op, settings->GetBool(ARROW_CLONE_PLANE) ? PRIM_PLANE_ZY : PRIM_PLANE_XY);
 			break;
 		case ARROW_WRAP_SPLINE:
 		case ARROW_WRAP_OPTION:
+			// A link to the arrow itself is no spline to wrap around: the
+			// deformer keeps its own.
+			if (id == ARROW_WRAP_SPLINE && LinksToItself(op, ARROW_WRAP_SPLINE, doc))
+				break;
 			if (BaseObject* deformer = FindWrapDeformer(op))
 			{
 				Update(deformer, doc, MSG_CHANGE, [&](BaseContainer& values) {

@@ -36,6 +36,14 @@ const std::string* ResourceFolder::FindString(int32_t id) const
 	return found == _strings.end() ? nullptr : &found->second;
 }
 
+std::vector<int32_t> ResourceFolder::StringIds() const
+{
+	std::vector<int32_t> ids;
+	for (const auto& [id, text] : _strings)
+		ids.push_back(id);
+	return ids;
+}
+
 Description ResourceFolder::LoadDescription(const std::string& name) const
 {
 	const std::filesystem::path base = std::filesystem::path("description") / name;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "headless/resources/description.h"
@@ -22,6 +23,8 @@ public:
 
 	// The global string `id`; null when there is none.
 	const std::string* FindString(int32_t id) const;
+	// The IDs of every global string, in ascending order.
+	std::vector<int32_t> StringIds() const;
 
 	const std::filesystem::path& Folder() const { return _folder; }
 	const std::string& Language() const { return _language; }

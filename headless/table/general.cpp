@@ -19,6 +19,15 @@ void* Alloc(int64_t size) noexcept
 	});
 }
 
+void* AllocText(int64_t size) noexcept
+{
+	return Guard("general.alloc_text", static_cast<void*>(nullptr), [&]() -> void* {
+		if (size < 0)
+			H().protocol.Fault("general.alloc_text", "negative size " + std::to_string(size));
+		return H().memory.Allocate(size);
+	});
+}
+
 void Free(void* memory) noexcept
 {
 	GuardVoid("general.free", [&] {
@@ -46,7 +55,7 @@ int32_t ShowMessageBox(C4DOS_Text text, int32_t flags) noexcept
 	});
 }
 
-const C4DOS_General ENTRIES = { &Alloc, &Free, &Print, &ShowMessageBox };
+const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox };
 
 } // namespace
 

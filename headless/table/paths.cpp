@@ -1,4 +1,5 @@
 // Paths: a handle holds one path text; the operations are the host's path rules.
+#include "headless/file_copy.h"
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -149,6 +150,18 @@ C4DOS_Bool Rename(const C4DOS_Path* from, const C4DOS_Path* to) noexcept
 	});
 }
 
+C4DOS_Bool CopyFile(const C4DOS_Path* from, const C4DOS_Path* to, int32_t flags) noexcept
+{
+	return Guard("paths.copy_file", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
+		Path* source = CheckPath(from, "paths.copy_file");
+		Path* target = CheckPath(to, "paths.copy_file");
+		if (!source || !target || H().faults.ShouldFail("paths.copy_file") || !CopyFileOver(source->text, target->text, (flags & 1) != 0))
+			return 0;
+		H().placedFiles.Written(AbsolutePath(target->text));
+		return 1;
+	});
+}
+
 const char* DialogMode(int32_t flags)
 {
 	switch (flags)
@@ -176,7 +189,7 @@ C4DOS_Bool SelectFile(C4DOS_Path* path, int32_t type, int32_t flags, C4DOS_Text 
 }
 
 const C4DOS_Paths ENTRIES = { &Alloc, &Free, &SetString, &Copy, &GetString, &Join, &GetDirectory, &GetFile, &SetDirectory, &SetFile, &GetSuffix,
-	&SetSuffix, &CheckSuffix, &Exists, &Kill, &Rename, &SelectFile };
+	&SetSuffix, &CheckSuffix, &Exists, &Kill, &Rename, &CopyFile, &SelectFile };
 
 } // namespace
 

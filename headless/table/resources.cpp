@@ -41,6 +41,24 @@ void LoadString(const C4DOS_Resource* resource, int32_t id, C4DOS_TextSink sink,
 	});
 }
 
+int32_t StringIds(const C4DOS_Resource* resource, int32_t* ids, int32_t capacity) noexcept
+{
+	return Guard("resources.string_ids", int32_t { 0 }, [&]() -> int32_t {
+		const resources::ResourceFolder* folder = resource ? CheckResource(resource, "resources.string_ids") : nullptr;
+		if (!folder)
+			return 0;
+		if (capacity < 0 || (capacity > 0 && !ids))
+		{
+			H().protocol.Fault("resources.string_ids", "no room for the " + std::to_string(capacity) + " IDs asked for");
+			return 0;
+		}
+		const std::vector<int32_t> known = folder->StringIds();
+		for (std::size_t i = 0; i < known.size() && i < static_cast<std::size_t>(capacity); ++i)
+			ids[i] = known[i];
+		return static_cast<int32_t>(known.size());
+	});
+}
+
 C4DOS_Bool RegisterDescription(int32_t id, C4DOS_Text name, const C4DOS_Resource* resource) noexcept
 {
 	return Guard("resources.register_description", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
@@ -72,7 +90,7 @@ C4DOS_Bool RegisterDescription(int32_t id, C4DOS_Text name, const C4DOS_Resource
 	});
 }
 
-const C4DOS_Resources ENTRIES = { &Load, &Free, &LoadString, &RegisterDescription };
+const C4DOS_Resources ENTRIES = { &Load, &Free, &LoadString, &StringIds, &RegisterDescription };
 
 } // namespace
 

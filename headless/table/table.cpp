@@ -9,6 +9,7 @@ C4D_OS MakeTable(std::int32_t version)
 {
 	C4D_OS table {};
 	table.version = version;
+	table.tag = C4DOS_TABLE_TAG;
 	table.general = GeneralEntries();
 	table.paths = PathEntries();
 	table.files = FileEntries();

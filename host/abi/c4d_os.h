@@ -36,6 +36,17 @@ extern "C" {
 /* Lowest host API version this table layout describes. */
 #define C4DOS_API_VERSION 23100
 
+/* The tag of this table, in the 4 bytes after `version` where the host
+ * application's own table has only padding: a module built for this table
+ * refuses any table without it, so it never drives a table it does not know.
+ * "PSHT" in ASCII. */
+#define C4DOS_TABLE_TAG 0x50534854u
+
+/* The first 8 bytes of this table's module record: a value that no host takes
+ * for its ABI version, so a host that reads another kind of record refuses a
+ * module built for this table. "HEADLESS" in ASCII. */
+#define C4DOS_RECORD_MARKER 0x484541444C455353ull
+
 /* Export of the module's two entry symbols. */
 #if defined(_WIN32)
 #define C4DOS_EXPORT __declspec(dllexport)
@@ -129,6 +140,12 @@ typedef struct C4DOS_General
 	 * module's final action 3 returns. */
 	void* (*alloc)(int64_t size);
 	void (*free)(void* memory);
+	/* Memory for the module's copy of a text the host hands it (a string
+	 * parameter, a name, a path), as `alloc` and given back with `free`. The
+	 * host's own strings share such text instead of copying it, so it fails
+	 * only when the host has no memory left at all, never by a host's plan
+	 * of injected failures. */
+	void* (*alloc_text)(int64_t size);
 
 	/* Appends one line to the host console. */
 	void (*print)(C4DOS_Text line);
@@ -177,6 +194,12 @@ typedef struct C4DOS_Paths
 	/* Renames a file, replacing a file already at `to`; false on failure, and
 	 * then both files are as they were. */
 	C4DOS_Bool (*rename)(const C4DOS_Path* from, const C4DOS_Path* to);
+	/* Copies the file `from` to `to` (GE_FCOPY_ `flags`: 1 overwrites an
+	 * existing file). An existing `to` is replaced as a whole or not at all,
+	 * keeps its permissions, and when it is a link the file it leads to gets
+	 * the bytes; one that may not be written is not replaced. False on
+	 * failure, and then `to` is as it was. */
+	C4DOS_Bool (*copy_file)(const C4DOS_Path* from, const C4DOS_Path* to, int32_t flags);
 
 	/* The host's modal file selection dialog (FILESELECTTYPE `type`,
 	 * FILESELECT `flags`), starting from `path` (folder and file name).
@@ -245,6 +268,10 @@ typedef struct C4DOS_Resources
 
 	/* String `id` of the resource; empty when the resource is null or has no such string. */
 	void (*load_string)(const C4DOS_Resource* resource, int32_t id, C4DOS_TextSink sink, void* context);
+	/* The IDs of the resource's strings, ascending: writes the first
+	 * `capacity` of them into `ids` (the module's memory; null with capacity
+	 * 0) and returns how many there are in all. 0 for a null resource. */
+	int32_t (*string_ids)(const C4DOS_Resource* resource, int32_t* ids, int32_t capacity);
 
 	/* Registers the description named `name` (its .h, .res and .str files
 	 * in the resource's folder) for plug-in `id`. False when a file is missing
@@ -398,6 +425,7 @@ typedef struct C4DOS_Documents
 typedef struct C4D_OS
 {
 	int32_t version; /* host API version; first field in every host generation */
+	uint32_t tag;    /* C4DOS_TABLE_TAG */
 	const C4DOS_General* general;
 	const C4DOS_Paths* paths;
 	const C4DOS_Files* files;
@@ -417,6 +445,7 @@ typedef struct C4D_OS
  */
 typedef struct C4DOS_ModuleRecord
 {
+	uint64_t marker;        /* C4DOS_RECORD_MARKER */
 	int32_t record_version; /* 1 */
 	const char* module_id;  /* dotted reverse-domain name, zero-terminated */
 	int32_t framework_count;
@@ -430,8 +459,9 @@ typedef struct C4DOS_ModuleRecord
 
 /* The module's entry point, exported as `c4d_main`:
  *  action 1, initialise: p1 the table, p3 the module file's path (UTF-8,
- *            zero-terminated); 1, or -3 when the table is missing or older
- *            than C4DOS_API_VERSION or the path is missing.
+ *            zero-terminated); 1, or -3 when the table is missing, older
+ *            than C4DOS_API_VERSION or without C4DOS_TABLE_TAG, or the path
+ *            is missing. A table without the tag is not read beyond it.
  *  action 2, start: 1 when the module registered its plug-ins, else 0.
  *  action 3, end: 1.
  *  action 4, version query: 5.

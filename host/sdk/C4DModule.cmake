@@ -23,6 +23,7 @@ set(C4D_SDK_SOURCES
 	${C4D_SDK_DIR}/c4d_objectdata.cpp
 	${C4D_SDK_DIR}/c4d_os_access.cpp
 	${C4D_SDK_DIR}/c4d_resource.cpp
+	${C4D_SDK_DIR}/c4d_string.cpp
 )
 
 if(WIN32)
@@ -53,6 +54,8 @@ function(c4d_add_module target)
 		VISIBILITY_INLINES_HIDDEN ON
 		LIBRARY_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIRECTORY})
 	target_include_directories(${target} PRIVATE ${C4D_SDK_DIR} ${C4D_ABI_DIR} ${identity_dir} ${ARG_INCLUDE_DIRECTORIES})
+	# As the host's SDK builds every module: no exceptions, no RTTI.
+	target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti)
 	if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
 		# Template statics would otherwise be exported as unique symbols.
 		target_compile_options(${target} PRIVATE -fno-gnu-unique)

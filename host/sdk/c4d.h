@@ -16,5 +16,6 @@
 #include "c4d_objectdata.h"
 #include "c4d_plugin.h"
 #include "c4d_resource.h"
+#include "c4d_string.h"
 
 #endif

@@ -29,14 +29,14 @@ IMAGERESULT BaseBitmap::Init(const Filename& name, Int32 frame, Bool* ismovie)
 {
 	if (ismovie)
 		*ismovie = false;
-	if (!name.GetHandle())
+	if (!c4d_sdk::Access::Path(name))
 		return IMAGERESULT::OUTOFMEMORY;
-	return static_cast<IMAGERESULT>(OS().bitmaps->init(Handle(this), name.GetHandle(), frame));
+	return static_cast<IMAGERESULT>(OS().bitmaps->init(Handle(this), c4d_sdk::Access::Path(name), frame));
 }
 
 Bool BaseBitmap::SetData(Int32 id, const GeData& data)
 {
-	const C4DOS_Value value = data.ToHost();
+	const C4DOS_Value value = c4d_sdk::Access::ToHost(data);
 	OS().bitmaps->set_data(Handle(this), id, &value);
 	return true;
 }

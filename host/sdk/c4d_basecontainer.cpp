@@ -43,12 +43,12 @@ void BaseContainer::Write(Int32 id, const C4DOS_Value& value)
 		OS().containers->set(_handle, id, &value);
 }
 
-GeData BaseContainer::GetData(Int32 id) const
+GeData BaseContainer::Entry(Int32 id) const
 {
 	C4DOS_Value value;
 	if (!Read(id, value))
 		return GeData();
-	return GeData::FromHost(value);
+	return c4d_sdk::Access::FromHost(value);
 }
 
 // Numeric entries read as any numeric kind, as in the host; other kinds give
@@ -97,23 +97,23 @@ Float BaseContainer::GetFloat(Int32 id, Float preset) const
 
 Vector BaseContainer::GetVector(Int32 id, const Vector& preset) const
 {
-	const GeData data = GetData(id);
+	const GeData data = Entry(id);
 	return data.GetType() == DA_VECTOR ? data.GetVector() : preset;
 }
 
-String BaseContainer::GetString(Int32 id, const String& preset) const
+String BaseContainer::GetString(Int32 id, const maxon::String& preset) const
 {
-	const GeData data = GetData(id);
+	const GeData data = Entry(id);
 	return data.GetType() == DA_STRING ? data.GetString() : preset;
 }
 
 BaseList2D* BaseContainer::GetLink(Int32 id, const BaseDocument* doc, Int32 instanceof) const
 {
-	BaseList2D* link = GetData(id).GetLink();
+	BaseList2D* link = Entry(id).GetLink();
 	if (!link)
 		return nullptr;
 	// A link resolves only inside the document it is read against.
-	if (static_cast<const BaseList2D*>(link)->GetDocument() != doc)
+	if (link->GetDocument() != doc)
 		return nullptr;
 	if (instanceof != 0 && !link->IsInstanceOf(instanceof))
 		return nullptr;
@@ -135,23 +135,23 @@ void BaseContainer::SetBool(Int32 id, Bool value)
 
 void BaseContainer::SetInt32(Int32 id, Int32 value)
 {
-	Write(id, GeData(value).ToHost());
+	Write(id, c4d_sdk::Access::ToHost(GeData(value)));
 }
 
 void BaseContainer::SetFloat(Int32 id, Float value)
 {
-	Write(id, GeData(value).ToHost());
+	Write(id, c4d_sdk::Access::ToHost(GeData(value)));
 }
 
 void BaseContainer::SetVector(Int32 id, const Vector& value)
 {
-	Write(id, GeData(value).ToHost());
+	Write(id, c4d_sdk::Access::ToHost(GeData(value)));
 }
 
-void BaseContainer::SetString(Int32 id, const String& value)
+void BaseContainer::SetString(Int32 id, const maxon::String& value)
 {
 	const GeData data(value);
-	Write(id, data.ToHost());
+	Write(id, c4d_sdk::Access::ToHost(data));
 }
 
 void BaseContainer::SetLink(Int32 id, C4DAtomGoal* link)
@@ -160,11 +160,6 @@ void BaseContainer::SetLink(Int32 id, C4DAtomGoal* link)
 	v.type = C4DOS_VALUE_LINK;
 	v.link = reinterpret_cast<C4DOS_Atom*>(link);
 	Write(id, v);
-}
-
-void BaseContainer::SetData(Int32 id, const GeData& value)
-{
-	Write(id, value.ToHost());
 }
 
 Bool BaseContainer::RemoveData(Int32 id)

@@ -10,9 +10,14 @@
 #ifndef C4D_BASECONTAINER_H__
 #define C4D_BASECONTAINER_H__
 
-#include "c4d_basictypes.h"
+#include "c4d_string.h"
 #include "c4d_gedata.h"
 #include "c4d_os.h"
+
+namespace c4d_sdk
+{
+struct Access;
+}
 
 class BaseDocument;
 class BaseList2D;
@@ -31,20 +36,17 @@ public:
 	Int32 GetInt32(Int32 id, Int32 preset = 0) const;
 	Float GetFloat(Int32 id, Float preset = 0.0) const;
 	Vector GetVector(Int32 id, const Vector& preset = Vector()) const;
-	String GetString(Int32 id, const String& preset = String()) const;
+	String GetString(Int32 id, const maxon::String& preset = maxon::String()) const;
 	// The linked object when it lies in `doc` and, with `instanceof`, is of that type.
 	BaseList2D* GetLink(Int32 id, const BaseDocument* doc, Int32 instanceof = 0) const;
 	BaseObject* GetObjectLink(Int32 id, const BaseDocument* doc) const;
-	// The entry as it is stored; an empty GeData when absent.
-	GeData GetData(Int32 id) const;
 
 	void SetBool(Int32 id, Bool value);
 	void SetInt32(Int32 id, Int32 value);
 	void SetFloat(Int32 id, Float value);
 	void SetVector(Int32 id, const Vector& value);
-	void SetString(Int32 id, const String& value);
+	void SetString(Int32 id, const maxon::String& value);
 	void SetLink(Int32 id, C4DAtomGoal* link);
-	void SetData(Int32 id, const GeData& value);
 
 	Bool RemoveData(Int32 id);
 	void FlushAll();
@@ -53,14 +55,15 @@ public:
 	// it. Null when the host has no memory for it.
 	BaseContainer* GetClone(COPYFLAGS flags, AliasTrans* trans) const;
 
-	// The SDK's own access to the handle.
-	C4DOS_Container* GetHandle() const { return _handle; }
-
 private:
+	// The entry as it is stored; an empty GeData when absent.
+	GeData Entry(Int32 id) const;
 	Bool Read(Int32 id, C4DOS_Value& value) const;
 	void Write(Int32 id, const C4DOS_Value& value);
 
 	C4DOS_Container* _handle;
+
+	friend struct c4d_sdk::Access;
 };
 
 static_assert(sizeof(BaseContainer) == sizeof(C4DOS_Container*), "a live container is one host handle");

@@ -31,7 +31,7 @@ Bool BaseDocument::DoUndo(Bool multiple)
 	return OS().documents->do_undo(AtomHandle(this), multiple ? 1 : 0) != 0;
 }
 
-Int32 BaseDocument::GetSplinePlane() const
+Int32 BaseDocument::GetSplinePlane()
 {
 	return OS().documents->get_spline_plane(AtomHandle(this));
 }

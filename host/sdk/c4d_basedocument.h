@@ -22,7 +22,7 @@ public:
 	Bool EndUndo();
 	Bool AddUndo(UNDOTYPE type, void* data, Bool allowFromThread = false);
 	Bool DoUndo(Bool multiple = false);
-	Int32 GetSplinePlane() const;
+	Int32 GetSplinePlane();
 };
 
 #endif

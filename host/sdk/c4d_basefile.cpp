@@ -26,12 +26,12 @@ void BaseFile::Free(BaseFile*& fl)
 
 Bool BaseFile::Open(const Filename& name, FILEOPEN mode, FILEDIALOG error_dialog, BYTEORDER order, Int32 type, Int32 creator)
 {
-	if (!name.GetHandle())
+	if (!c4d_sdk::Access::Path(name))
 	{
 		SetError(FILEERROR::OPEN);
 		return false;
 	}
-	return OS().files->open(Handle(this), name.GetHandle(), static_cast<int32_t>(mode), static_cast<int32_t>(error_dialog), static_cast<int32_t>(order),
+	return OS().files->open(Handle(this), c4d_sdk::Access::Path(name), static_cast<int32_t>(mode), static_cast<int32_t>(error_dialog), static_cast<int32_t>(order),
 			   type, creator) != 0;
 }
 
@@ -94,12 +94,12 @@ void BaseFile::SetError(FILEERROR error)
 	OS().files->set_error(Handle(this), static_cast<int32_t>(error));
 }
 
-Int64 BaseFile::GetLength() const
+Int64 BaseFile::GetLength()
 {
 	return OS().files->get_length(Handle(this));
 }
 
-Int64 BaseFile::GetPosition() const
+Int64 BaseFile::GetPosition()
 {
 	return OS().files->get_position(Handle(this));
 }

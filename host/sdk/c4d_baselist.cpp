@@ -31,11 +31,11 @@ Bool C4DAtom::Message(Int32 type, void* data)
 	return OS().atoms->message(AtomHandle(this), type, data) != 0;
 }
 
-GeListNode* GeListNode::GetNext() const { return Node(OS().atoms->get_next(AtomHandle(this))); }
-GeListNode* GeListNode::GetPred() const { return Node(OS().atoms->get_pred(AtomHandle(this))); }
-GeListNode* GeListNode::GetUp() const { return Node(OS().atoms->get_up(AtomHandle(this))); }
-GeListNode* GeListNode::GetDown() const { return Node(OS().atoms->get_down(AtomHandle(this))); }
-GeListNode* GeListNode::GetDownLast() const { return Node(OS().atoms->get_down_last(AtomHandle(this))); }
+GeListNode* GeListNode::GetNext() { return Node(OS().atoms->get_next(AtomHandle(this))); }
+GeListNode* GeListNode::GetPred() { return Node(OS().atoms->get_pred(AtomHandle(this))); }
+GeListNode* GeListNode::GetUp() { return Node(OS().atoms->get_up(AtomHandle(this))); }
+GeListNode* GeListNode::GetDown() { return Node(OS().atoms->get_down(AtomHandle(this))); }
+GeListNode* GeListNode::GetDownLast() { return Node(OS().atoms->get_down_last(AtomHandle(this))); }
 
 void GeListNode::InsertUnder(GeListNode* parent)
 {
@@ -52,23 +52,23 @@ void GeListNode::Remove()
 	OS().atoms->remove(AtomHandle(this));
 }
 
-BaseDocument* GeListNode::GetDocument() const
+BaseDocument* GeListNode::GetDocument()
 {
 	return reinterpret_cast<BaseDocument*>(OS().atoms->get_document(AtomHandle(this)));
 }
 
-BaseContainer BaseList2D::GetData() const
+BaseContainer BaseList2D::GetData()
 {
 	BaseContainer copy;
-	if (copy.GetHandle())
-		OS().atoms->get_data(AtomHandle(this), copy.GetHandle());
+	if (c4d_sdk::Access::Container(copy))
+		OS().atoms->get_data(AtomHandle(this), c4d_sdk::Access::Container(copy));
 	return copy;
 }
 
 void BaseList2D::SetData(const BaseContainer& bc, Bool add)
 {
-	if (bc.GetHandle())
-		OS().atoms->set_data(AtomHandle(this), bc.GetHandle(), add ? 1 : 0);
+	if (c4d_sdk::Access::Container(bc))
+		OS().atoms->set_data(AtomHandle(this), c4d_sdk::Access::Container(bc), add ? 1 : 0);
 }
 
 BaseContainer* BaseList2D::GetDataInstance()
@@ -86,7 +86,7 @@ String BaseList2D::GetName() const
 	return c4d_sdk::ReadText([this](C4DOS_TextSink sink, void* context) { OS().atoms->get_name(AtomHandle(this), sink, context); });
 }
 
-void BaseList2D::SetName(const String& name)
+void BaseList2D::SetName(const maxon::String& name)
 {
 	OS().atoms->set_name(AtomHandle(this), c4d_sdk::ToText(name));
 }

@@ -6,7 +6,7 @@
 #define C4D_BASELIST_H__
 
 #include "c4d_basecontainer.h"
-#include "c4d_basictypes.h"
+#include "c4d_string.h"
 
 class BaseDocument;
 
@@ -50,26 +50,26 @@ public:
 class GeListNode : public C4DAtom
 {
 public:
-	GeListNode* GetNext() const;
-	GeListNode* GetPred() const;
-	GeListNode* GetUp() const;
-	GeListNode* GetDown() const;
-	GeListNode* GetDownLast() const;
+	GeListNode* GetNext();
+	GeListNode* GetPred();
+	GeListNode* GetUp();
+	GeListNode* GetDown();
+	GeListNode* GetDownLast();
 	void InsertUnder(GeListNode* parent);
 	void InsertUnderLast(GeListNode* parent);
 	void Remove();
-	BaseDocument* GetDocument() const;
+	BaseDocument* GetDocument();
 };
 
 class BaseList2D : public GeListNode
 {
 public:
-	BaseContainer GetData() const;
+	BaseContainer GetData();
 	void SetData(const BaseContainer& bc, Bool add = true);
 	BaseContainer* GetDataInstance();
 	const BaseContainer* GetDataInstance() const;
 	String GetName() const;
-	void SetName(const String& name);
+	void SetName(const maxon::String& name);
 };
 
 #endif

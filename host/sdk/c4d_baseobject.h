@@ -40,11 +40,11 @@ public:
 	static BaseObject* Alloc(Int32 type);
 	static void Free(BaseObject*& op);
 
-	BaseObject* GetNext() const { return static_cast<BaseObject*>(GeListNode::GetNext()); }
-	BaseObject* GetPred() const { return static_cast<BaseObject*>(GeListNode::GetPred()); }
-	BaseObject* GetUp() const { return static_cast<BaseObject*>(GeListNode::GetUp()); }
-	BaseObject* GetDown() const { return static_cast<BaseObject*>(GeListNode::GetDown()); }
-	BaseObject* GetDownLast() const { return static_cast<BaseObject*>(GeListNode::GetDownLast()); }
+	BaseObject* GetNext() { return static_cast<BaseObject*>(GeListNode::GetNext()); }
+	BaseObject* GetPred() { return static_cast<BaseObject*>(GeListNode::GetPred()); }
+	BaseObject* GetUp() { return static_cast<BaseObject*>(GeListNode::GetUp()); }
+	BaseObject* GetDown() { return static_cast<BaseObject*>(GeListNode::GetDown()); }
+	BaseObject* GetDownLast() { return static_cast<BaseObject*>(GeListNode::GetDownLast()); }
 };
 
 class PointObject : public BaseObject

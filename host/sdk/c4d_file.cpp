@@ -1,5 +1,7 @@
 #include "c4d_file.h"
 
+#include <cstring>
+
 #include "c4d_memory.h"
 #include "c4d_os_access.h"
 #include "c4d_sdk_state.h"
@@ -12,14 +14,17 @@ Filename::Filename() : _path(OS().paths->alloc())
 		c4d_sdk::NoteHandleFailure();
 }
 
-Filename::Filename(const String& path) : Filename()
+Filename::Filename(const maxon::String& path) : Filename()
 {
 	if (_path)
 		OS().paths->set_string(_path, c4d_sdk::ToText(path));
 }
 
-Filename::Filename(const Char* path) : Filename(String(path))
+Filename::Filename(const Char* path) : Filename()
 {
+	// Straight to the host: a path from a literal takes no memory of the module's.
+	if (_path && path)
+		OS().paths->set_string(_path, C4DOS_Text { path, static_cast<int64_t>(std::strlen(path)) });
 }
 
 Filename::Filename(const Filename& source) : Filename()
@@ -28,7 +33,7 @@ Filename::Filename(const Filename& source) : Filename()
 		OS().paths->copy(_path, source._path);
 }
 
-Filename& Filename::operator=(const Filename& source)
+const Filename& Filename::operator=(const Filename& source)
 {
 	if (this != &source && _path && source._path)
 		OS().paths->copy(_path, source._path);
@@ -40,7 +45,7 @@ Filename::~Filename()
 	OS().paths->free(_path);
 }
 
-Filename Filename::GetDirectory() const
+const Filename Filename::GetDirectory() const
 {
 	Filename directory;
 	if (directory._path && _path)
@@ -54,7 +59,7 @@ void Filename::SetDirectory(const Filename& directory)
 		OS().paths->set_directory(_path, directory._path);
 }
 
-Filename Filename::GetFile() const
+const Filename Filename::GetFile() const
 {
 	Filename file;
 	if (file._path && _path)
@@ -82,13 +87,13 @@ String Filename::GetSuffix() const
 	return c4d_sdk::ReadText([this](C4DOS_TextSink sink, void* context) { OS().paths->get_suffix(_path, sink, context); });
 }
 
-void Filename::SetSuffix(const String& suffix)
+void Filename::SetSuffix(const maxon::String& suffix)
 {
 	if (_path)
 		OS().paths->set_suffix(_path, c4d_sdk::ToText(suffix));
 }
 
-Bool Filename::CheckSuffix(const String& suffix) const
+Bool Filename::CheckSuffix(const maxon::String& suffix) const
 {
 	return _path && OS().paths->check_suffix(_path, c4d_sdk::ToText(suffix)) != 0;
 }
@@ -98,7 +103,7 @@ Bool Filename::IsPopulated() const
 	return GetString().IsPopulated();
 }
 
-Filename operator+(const Filename& base, const Filename& component)
+const Filename operator+(const Filename& base, const Filename& component)
 {
 	Filename joined;
 	if (joined._path && base._path && component._path)
@@ -106,7 +111,7 @@ Filename operator+(const Filename& base, const Filename& component)
 	return joined;
 }
 
-Bool Filename::FileSelect(FILESELECTTYPE type, FILESELECT flags, const String& title, const String& force_suffix)
+Bool Filename::FileSelect(FILESELECTTYPE type, FILESELECT flags, const maxon::String& title, const maxon::String& force_suffix)
 {
 	return _path &&
 		OS().paths->select_file(_path, static_cast<int32_t>(type), static_cast<int32_t>(flags), c4d_sdk::ToText(title), c4d_sdk::ToText(force_suffix)) != 0;
@@ -114,17 +119,24 @@ Bool Filename::FileSelect(FILESELECTTYPE type, FILESELECT flags, const String& t
 
 Bool GeFKill(const Filename& name, Int32)
 {
-	return name.GetHandle() && OS().paths->kill(name.GetHandle()) != 0;
+	return c4d_sdk::Access::Path(name) && OS().paths->kill(c4d_sdk::Access::Path(name)) != 0;
 }
 
 Bool GeFRename(const Filename& source, const Filename& destination)
 {
-	return source.GetHandle() && destination.GetHandle() && OS().paths->rename(source.GetHandle(), destination.GetHandle()) != 0;
+	return c4d_sdk::Access::Path(source) && c4d_sdk::Access::Path(destination) && OS().paths->rename(c4d_sdk::Access::Path(source), c4d_sdk::Access::Path(destination)) != 0;
+}
+
+Bool GeFCopyFile(const Filename& source, const Filename& dest, Int32 flags)
+{
+	C4DOS_Path* from = c4d_sdk::Access::Path(source);
+	C4DOS_Path* to = c4d_sdk::Access::Path(dest);
+	return from && to && OS().paths->copy_file(from, to, flags) != 0;
 }
 
 Bool GeFExist(const Filename& name, Bool isdir)
 {
-	return name.GetHandle() && OS().paths->exists(name.GetHandle(), isdir ? 1 : 0) != 0;
+	return c4d_sdk::Access::Path(name) && OS().paths->exists(c4d_sdk::Access::Path(name), isdir ? 1 : 0) != 0;
 }
 
 const Filename GeGetPluginPath()

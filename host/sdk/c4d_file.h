@@ -2,8 +2,13 @@
 #ifndef C4D_FILE_H__
 #define C4D_FILE_H__
 
-#include "c4d_basictypes.h"
+#include "c4d_string.h"
 #include "c4d_os.h"
+
+namespace c4d_sdk
+{
+struct Access;
+}
 
 enum class FILESELECTTYPE : Int32
 {
@@ -61,32 +66,31 @@ class Filename
 {
 public:
 	Filename();
-	Filename(const String& path);
+	Filename(const maxon::String& path);
 	Filename(const Char* path);
 	Filename(const Filename& source);
-	Filename& operator=(const Filename& source);
+	const Filename& operator=(const Filename& source);
 	~Filename();
 
-	Filename GetDirectory() const;
+	const Filename GetDirectory() const;
 	void SetDirectory(const Filename& directory);
-	Filename GetFile() const;
+	const Filename GetFile() const;
 	void SetFile(const Filename& file);
 	String GetString() const;
 	String GetSuffix() const;
-	void SetSuffix(const String& suffix);
-	Bool CheckSuffix(const String& suffix) const;
+	void SetSuffix(const maxon::String& suffix);
+	Bool CheckSuffix(const maxon::String& suffix) const;
 	Bool IsPopulated() const;
 	// The host's file dialog, starting from this path; true when the user
 	// chose a file, whose path then replaces this one.
-	Bool FileSelect(FILESELECTTYPE type, FILESELECT flags, const String& title, const String& force_suffix = String());
+	Bool FileSelect(FILESELECTTYPE type, FILESELECT flags, const maxon::String& title, const maxon::String& force_suffix = maxon::String());
 
-	friend Filename operator+(const Filename& base, const Filename& component);
-
-	// The SDK's own access to the handle.
-	const C4DOS_Path* GetHandle() const { return _path; }
+	friend const Filename operator+(const Filename& base, const Filename& component);
 
 private:
 	C4DOS_Path* _path;
+
+	friend struct c4d_sdk::Access;
 };
 
 Bool GeFExist(const Filename& name, Bool isdir = false);
@@ -94,6 +98,13 @@ Bool GeFExist(const Filename& name, Bool isdir = false);
 Bool GeFKill(const Filename& name, Int32 flags = 0);
 // Renames a file, replacing a file already at `destination`.
 Bool GeFRename(const Filename& source, const Filename& destination);
+
+// Copy flags.
+#define GE_FCOPY_OVERWRITE 1        // replace a file already at the destination
+#define GE_FCOPY_DONTCOPYREADONLY 2 // do not copy a read-only flag
+
+// Copies a file; false when it could not be copied.
+Bool GeFCopyFile(const Filename& source, const Filename& dest, Int32 flags);
 
 // A binary file held by the host. Numbers are read and written in the byte
 // order given to Open; a failed operation sets the error state.
@@ -119,8 +130,8 @@ public:
 
 	FILEERROR GetError() const;
 	void SetError(FILEERROR error);
-	Int64 GetLength() const;
-	Int64 GetPosition() const;
+	Int64 GetLength();
+	Int64 GetPosition();
 
 	BaseFile() = delete;
 	~BaseFile() = delete;

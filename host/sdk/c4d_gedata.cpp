@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "c4d_os_access.h"
+
 Int32 GeData::GetInt32() const
 {
 	if (_type == DA_LONG)
@@ -26,15 +28,23 @@ Float GeData::GetFloat() const
 	return 0.0;
 }
 
-GeData GeData::FromHost(const C4DOS_Value& value)
+namespace c4d_sdk
+{
+
+GeData Access::FromHost(const C4DOS_Value& value)
 {
 	switch (value.type)
 	{
-		case C4DOS_VALUE_BOOL: return GeData(value.int32 != 0);
+		case C4DOS_VALUE_BOOL: return GeData(static_cast<Int32>(value.int32 != 0 ? 1 : 0));
 		case C4DOS_VALUE_INT32: return GeData(static_cast<Int32>(value.int32));
 		case C4DOS_VALUE_FLOAT: return GeData(value.real);
 		case C4DOS_VALUE_VECTOR: return GeData(Vector(value.vector[0], value.vector[1], value.vector[2]));
-		case C4DOS_VALUE_STRING: return GeData(String(value.text.data, value.text.length));
+		case C4DOS_VALUE_STRING:
+		{
+			String text;
+			CollectText(&text, value.text);
+			return GeData(text);
+		}
 		case C4DOS_VALUE_LINK:
 		{
 			GeData data;
@@ -46,25 +56,27 @@ GeData GeData::FromHost(const C4DOS_Value& value)
 	}
 }
 
-C4DOS_Value GeData::ToHost() const
+C4DOS_Value Access::ToHost(const GeData& data)
 {
 	C4DOS_Value value {};
-	switch (_type)
+	switch (data._type)
 	{
-		case DA_LONG: value.type = C4DOS_VALUE_INT32; value.int32 = _int32; break;
-		case DA_REAL: value.type = C4DOS_VALUE_FLOAT; value.real = _float; break;
+		case DA_LONG: value.type = C4DOS_VALUE_INT32; value.int32 = data._int32; break;
+		case DA_REAL: value.type = C4DOS_VALUE_FLOAT; value.real = data._float; break;
 		case DA_VECTOR:
 			value.type = C4DOS_VALUE_VECTOR;
-			value.vector[0] = _vector.x;
-			value.vector[1] = _vector.y;
-			value.vector[2] = _vector.z;
+			value.vector[0] = data._vector.x;
+			value.vector[1] = data._vector.y;
+			value.vector[2] = data._vector.z;
 			break;
 		case DA_STRING:
 			value.type = C4DOS_VALUE_STRING;
-			value.text = C4DOS_Text { _string.GetUtf8().data(), static_cast<int64_t>(_string.GetUtf8().size()) };
+			value.text = Text(data._string);
 			break;
-		case DA_ALIASLINK: value.type = C4DOS_VALUE_LINK; value.link = reinterpret_cast<C4DOS_Atom*>(_link); break;
+		case DA_ALIASLINK: value.type = C4DOS_VALUE_LINK; value.link = reinterpret_cast<C4DOS_Atom*>(data._link); break;
 		default: value.type = C4DOS_VALUE_NONE; break;
 	}
 	return value;
 }
+
+} // namespace c4d_sdk

@@ -4,8 +4,13 @@
 
 #include <cstddef>
 
-#include "c4d_basictypes.h"
+#include "c4d_string.h"
 #include "c4d_os.h"
+
+namespace c4d_sdk
+{
+struct Access;
+}
 
 class BaseList2D;
 
@@ -24,23 +29,19 @@ class GeData
 {
 public:
 	GeData() = default;
-	GeData(Bool value) : _type(DA_LONG), _int32(value ? 1 : 0) { }
 	GeData(Int32 value) : _type(DA_LONG), _int32(value) { }
 	GeData(Float value) : _type(DA_REAL), _float(value) { }
 	GeData(const Vector& value) : _type(DA_VECTOR), _vector(value) { }
-	GeData(const String& value) : _type(DA_STRING), _string(value) { }
+	GeData(const maxon::String& value) : _type(DA_STRING), _string(value) { }
 
 	Int32 GetType() const { return _type; }
 	Bool GetBool() const { return GetInt32() != 0; }
 	Int32 GetInt32() const;
 	Float GetFloat() const;
-	Vector GetVector() const { return _type == DA_VECTOR ? _vector : Vector(); }
+	// The vector; (0, 0, 0) for any other kind.
+	const Vector& GetVector() const { return _vector; }
 	const String& GetString() const { return _string; }
 	BaseList2D* GetLink() const { return _type == DA_ALIASLINK ? _link : nullptr; }
-
-	// The SDK's own conversion from and to the host's value record.
-	static GeData FromHost(const C4DOS_Value& value);
-	C4DOS_Value ToHost() const;
 
 private:
 	Int32 _type = DA_NIL;
@@ -49,6 +50,8 @@ private:
 	Vector _vector;
 	String _string;
 	BaseList2D* _link = nullptr;
+
+	friend struct c4d_sdk::Access;
 };
 
 struct DescLevel

@@ -4,22 +4,17 @@
 
 using c4d_sdk::OS;
 
-void GePrint(const String& str)
+void GePrint(const maxon::String& str)
 {
 	OS().general->print(c4d_sdk::ToText(str));
 }
 
-void ApplicationOutput(const String& str)
-{
-	GePrint(str);
-}
-
-GEMB_R GeOutString(const String& str, GEMB flags)
+GEMB_R GeOutString(const maxon::String& str, GEMB flags)
 {
 	return static_cast<GEMB_R>(OS().general->message_box(c4d_sdk::ToText(str), static_cast<int32_t>(flags)));
 }
 
-void MessageDialog(const String& str)
+void MessageDialog(const maxon::String& str)
 {
 	GeOutString(str, GEMB::OK | GEMB::ICONEXCLAMATION);
 }

@@ -2,7 +2,7 @@
 #ifndef C4D_GENERAL_H__
 #define C4D_GENERAL_H__
 
-#include "c4d_basictypes.h"
+#include "c4d_string.h"
 
 enum class GEMB : Int32
 {
@@ -37,10 +37,9 @@ enum class GEMB_R : Int32
 	V_NO = 7
 };
 
-void GePrint(const String& str);
-void ApplicationOutput(const String& str);
-GEMB_R GeOutString(const String& str, GEMB flags);
+void GePrint(const maxon::String& str);
+GEMB_R GeOutString(const maxon::String& str, GEMB flags);
 // A box with an OK button and the exclamation icon.
-void MessageDialog(const String& str);
+void MessageDialog(const maxon::String& str);
 
 #endif

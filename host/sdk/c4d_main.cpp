@@ -26,9 +26,12 @@ Int32 Initialise(void* table, const char* modulePath)
 	if (g_initCount != 1)
 		return 1;
 
-	c4d_sdk::g_os = static_cast<const C4D_OS*>(table);
-	if (!table || c4d_sdk::g_os->version < C4DOS_API_VERSION || !modulePath)
+	// A table of another kind (the host application's own has no tag) is not
+	// read any further, and nothing is called through it.
+	const C4D_OS* os = static_cast<const C4D_OS*>(table);
+	if (!os || os->version < C4DOS_API_VERSION || os->tag != C4DOS_TABLE_TAG || !modulePath)
 		return C4DPL_ERROR_VERSION;
+	c4d_sdk::g_os = os;
 	g_attached = true;
 
 	// Without memory for the path the plug-in folder is empty everywhere.

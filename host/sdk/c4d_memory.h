@@ -17,6 +17,8 @@ namespace c4d_sdk
 {
 
 void* HostAlloc(Int size);
+// Memory for the module's copy of a text the host hands over.
+void* HostTextAlloc(Int size);
 void HostFree(void* memory);
 
 // Host handles that the SDK's classes asked for and did not get, counted

@@ -6,6 +6,7 @@
 extern "C" C4DOS_EXPORT C4DOS_ModuleRecord g_maxon;
 
 C4DOS_ModuleRecord g_maxon = {
+	C4DOS_RECORD_MARKER,
 	1,
 	c4d_sdk::MODULE_ID,
 	static_cast<int32_t>(sizeof(c4d_sdk::MODULE_FRAMEWORKS) / sizeof(c4d_sdk::MODULE_FRAMEWORKS[0])),

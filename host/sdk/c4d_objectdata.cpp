@@ -46,7 +46,7 @@ struct NodeDataAccess
 	static C4DOS_Bool GetDEnabling(void* data, C4DOS_Atom* node, const C4DOS_DescID* id, const C4DOS_Value* value, int32_t flags,
 		const C4DOS_Container* itemdesc) noexcept
 	{
-		const GeData current = value ? GeData::FromHost(*value) : GeData();
+		const GeData current = value ? c4d_sdk::Access::FromHost(*value) : GeData();
 		// The item description is a host container: a cell holding its handle is a BaseContainer.
 		const C4DOS_Container* cell = itemdesc;
 		const BaseContainer* description = itemdesc ? reinterpret_cast<const BaseContainer*>(&cell) : nullptr;
@@ -70,7 +70,7 @@ struct NodeDataAccess
 
 } // namespace c4d_sdk
 
-Bool RegisterObjectPlugin(Int32 id, const String& str, Int32 info, DataAllocator* g, const String& description, BaseBitmap* icon, Int32 disklevel)
+Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g, const maxon::String& description, BaseBitmap* icon, Int32 disklevel)
 {
 	if (description.IsPopulated() && !RegisterDescription(id, description))
 		return false;

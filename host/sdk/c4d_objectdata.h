@@ -42,6 +42,6 @@ public:
 
 // Registers the description `description` (unless empty), then the object
 // type with the handlers that `info` selects. The host copies the icon.
-Bool RegisterObjectPlugin(Int32 id, const String& str, Int32 info, DataAllocator* g, const String& description, BaseBitmap* icon, Int32 disklevel);
+Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g, const maxon::String& description, BaseBitmap* icon, Int32 disklevel);
 
 #endif

@@ -28,12 +28,17 @@ void NoteHandleFailure()
 
 void CollectText(void* context, C4DOS_Text text)
 {
-	*static_cast<String*>(context) = String(text.data, text.length);
+	Access::AdoptHostText(*static_cast<String*>(context), text);
 }
 
 void* HostAlloc(Int size)
 {
-	return OS().general->alloc(size);
+	return g_os ? OS().general->alloc(size) : nullptr;
+}
+
+void* HostTextAlloc(Int size)
+{
+	return g_os ? OS().general->alloc_text(size) : nullptr;
 }
 
 void HostFree(void* memory)

@@ -12,7 +12,7 @@ Bool GeResource::Init()
 	return Init(GeGetPluginPath());
 }
 
-Bool GeResource::Init(const Filename& path)
+Bool GeResource::Init(const Filename& path, Bool)
 {
 	// The folder is remembered from the first call on, even if loading fails.
 	if (!_folder)
@@ -29,19 +29,36 @@ Bool GeResource::Init(const Filename& path)
 	_attempted = true;
 
 	if (_folder && _folder->IsPopulated())
-		_handle = OS().resources->load(_folder->GetHandle());
+		_handle = OS().resources->load(c4d_sdk::Access::Path(*_folder));
+	if (_handle)
+		LoadStrings();
 	return _handle != nullptr;
+}
+
+void GeResource::LoadStrings()
+{
+	// Without memory for them the strings read as empty, as without a resource.
+	const Int32 count = OS().resources->string_ids(_handle, nullptr, 0);
+	maxon::BaseArray<Int32> ids;
+	if (count <= 0 || ids.Resize(count) == maxon::FAILED || _strings.Resize(count) == maxon::FAILED)
+		return;
+	const Int32 listed = OS().resources->string_ids(_handle, ids.GetFirst(), count);
+	for (Int32 i = 0; i < count && i < listed; ++i)
+	{
+		const Int32 id = ids[i];
+		_strings[i].id = id;
+		_strings[i].text = c4d_sdk::ReadText([this, id](C4DOS_TextSink sink, void* context) { OS().resources->load_string(_handle, id, sink, context); });
+	}
 }
 
 const String& GeResource::LoadString(Int32 id)
 {
-	auto known = _strings.find(id);
-	if (known != _strings.end())
-		return known->second;
-	String text;
-	if (_handle)
-		text = c4d_sdk::ReadText([this, id](C4DOS_TextSink sink, void* context) { OS().resources->load_string(_handle, id, sink, context); });
-	return _strings.emplace(id, text).first->second;
+	for (Int i = 0; i < _strings.GetCount(); ++i)
+	{
+		if (_strings[i].id == id)
+			return _strings[i].text;
+	}
+	return _none;
 }
 
 void GeResource::Free()
@@ -51,7 +68,7 @@ void GeResource::Free()
 	_handle = nullptr;
 	DeleteObj(_folder);
 	_attempted = false;
-	_strings.clear();
+	_strings.Reset();
 }
 
 const String& GeLoadString(Int32 id)
@@ -59,7 +76,7 @@ const String& GeLoadString(Int32 id)
 	return g_resource.LoadString(id);
 }
 
-Bool RegisterDescription(Int32 id, const String& idstr, LocalResource*)
+Bool RegisterDescription(Int32 id, const maxon::String& idstr, LocalResource*)
 {
-	return OS().resources->register_description(id, c4d_sdk::ToText(idstr), g_resource.GetHandle()) != 0;
+	return OS().resources->register_description(id, c4d_sdk::ToText(idstr), c4d_sdk::Access::Resource(g_resource)) != 0;
 }

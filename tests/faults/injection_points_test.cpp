@@ -128,6 +128,11 @@ bool InjectionPoint::Call(const std::string& entry)
 				std::ofstream(scratch.Path() / "from") << "x";
 				return os.paths->rename(Path(scratch.Path() / "from"), Path(scratch.Path() / "to")) != 0;
 			} },
+		{ "paths.copy_file",
+			[&] {
+				std::ofstream(scratch.Path() / "original") << "x";
+				return os.paths->copy_file(Path(scratch.Path() / "original"), Path(scratch.Path() / "copy"), 0) != 0;
+			} },
 		{ "paths.select_file",
 			[&] {
 				host.fileDialogs.answers.push_back((scratch.Path() / "chosen").string());

@@ -72,7 +72,12 @@ TEST_F(PresetFaults, Save)
 				run.Script(Press(save.answer, "ARROW_PRESET_SAVE"));
 			},
 			[&](FaultRun& run) {
-				const bool placed = !run.failed && !save.answer.empty();
+				// A preset copied over an older one is saved even if its
+				// temporary file cannot be deleted afterwards; that file stays.
+				const bool leftOver = run.failed && run.injection->entry == "paths.kill" && !save.olderPreset.empty();
+				const bool placed = (!run.failed || leftOver) && !save.answer.empty();
+				if (leftOver)
+					std::erase_if(host.placedFiles.paths, [](const std::string& path) { return path.ends_with(".part"); });
 				EXPECT_EQ(host.placedFiles.paths, placed ? std::vector<std::string> { fs::absolute(target).string() } : std::vector<std::string> {});
 				if (!run.injection)
 					withoutFaults = ReadBytes(target);
@@ -82,7 +87,11 @@ TEST_F(PresetFaults, Save)
 					EXPECT_FALSE(fs::exists(target));
 				else
 					EXPECT_EQ(ReadBytes(target), save.olderPreset);
-				EXPECT_FALSE(HoldsTemporaryFiles(Scratch()));
+				EXPECT_EQ(HoldsTemporaryFiles(Scratch()), leftOver);
+				if (leftOver)
+					for (const auto& entry : fs::directory_iterator(Scratch()))
+						if (entry.path().extension() == ".part")
+							fs::remove(entry.path());
 			});
 	}
 }

@@ -63,6 +63,22 @@ TEST_F(EntryTest, StartsInTheHostsOrderAndReleasesEverythingAtTheEnd)
 	EXPECT_EQ(host.paths.Count(), 0u);
 }
 
+// The host application's own table has no tag after its version: a module
+// built for this host must not drive it. Every entry here is null, so any
+// call through the table would crash.
+TEST_F(EntryTest, ATableWithoutTheTagIsRefusedAndNeverRead)
+{
+	C4D_OS foreign {};
+	foreign.version = 23100;
+	EXPECT_EQ(host.CallMain(1, &foreign, nullptr, path.data()), -3);
+	EXPECT_EQ(Start(), 0);
+	EXPECT_EQ(LoadResource(), -1);
+	EXPECT_EQ(End(), 1);
+	EXPECT_TRUE(host.console.lines.empty());
+	EXPECT_EQ(Init(), 1);
+	EXPECT_EQ(End(), 1);
+}
+
 TEST_F(EntryTest, AnswersTheVersionQueryWhateverTheArguments)
 {
 	EXPECT_EQ(host.CallMain(4), 5);

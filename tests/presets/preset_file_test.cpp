@@ -168,6 +168,30 @@ TEST_F(UnreadablePresetTest, BadTextLengthsAreRefused)
 	ExpectRefused(PresetBytes().Int(30).Raw("# Pointsmith preset file").bytes, "a few bytes longer than the file");
 }
 
+// A header that claims 2 GiB and holds them (a sparse file) used to be read
+// into memory before it was thrown away; a text longer than its record can
+// be is refused before any memory is taken for it.
+TEST_F(UnreadablePresetTest, TextLongerThanItsRecordCanBeIsRefusedBeforeAnyMemoryIsTaken)
+{
+	PresetBytes huge;
+	huge.Int(0x7FFFFFFF);
+	huge.WriteTo(scratch / "huge.arr");
+	std::filesystem::resize_file(scratch / "huge.arr", 4 + 0x7FFFFFFFull);
+	host.memory.ResetPeak();
+	EXPECT_FALSE(Load(scratch / "huge.arr"));
+	EXPECT_LT(host.memory.PeakBytes(), std::size_t { 1 } << 20);
+	std::filesystem::remove(scratch / "huge.arr");
+
+	// A name of 64 KiB is still a name; one byte more is not.
+	const auto named = [](std::size_t length) {
+		PresetBytes file = PresetBytes::Standard("# Version 1.3", std::string(length, 'n'));
+		return file.bytes;
+	};
+	ExpectRefused(named((64 << 10) + 1), "a name longer than 64 KiB");
+	std::ofstream(scratch / "long.arr", std::ios::binary) << named(64 << 10);
+	EXPECT_TRUE(Load(scratch / "long.arr"));
+}
+
 TEST_F(UnreadablePresetTest, TextThatIsNoUtf8IsRefused)
 {
 	PresetBytes file;

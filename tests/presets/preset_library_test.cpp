@@ -59,15 +59,20 @@ TEST_F(PresetLibraryTest, ACancelledLoadChangesNothing)
 	EXPECT_EQ(LastDialogStart(), Presets());
 }
 
+// A name that does not end in the preset suffix gets it added, whatever dots
+// it holds: replacing its last part used to save "wide.v2" over "wide.arr".
 TEST_F(PresetLibraryTest, SavingAddsTheSuffixWhereItIsMissing)
 {
-	Save(scratch / "plain");
-	EXPECT_TRUE(std::filesystem::exists(scratch / "plain.arr"));
-	Save(scratch / "shout.ARR");
-	EXPECT_TRUE(std::filesystem::exists(scratch / "shout.ARR"));
-	Save(scratch / "notes.txt");
-	EXPECT_TRUE(std::filesystem::exists(scratch / "notes.arr"));
-	EXPECT_FALSE(std::filesystem::exists(scratch / "notes.txt"));
+	std::ofstream(scratch / "wide.arr") << "another preset";
+	const std::pair<const char*, const char*> names[] = { { "plain", "plain.arr" }, { "shout.ARR", "shout.ARR" }, { "notes.txt", "notes.txt.arr" },
+		{ "Arrow v1.5", "Arrow v1.5.arr" }, { "wide.v2", "wide.v2.arr" }, { "y.arr.bak", "y.arr.bak.arr" } };
+	for (const auto& [chosen, saved] : names)
+	{
+		Save(scratch / chosen);
+		EXPECT_TRUE(std::filesystem::exists(scratch / saved)) << chosen;
+		EXPECT_EQ(std::string(chosen) == saved, std::filesystem::exists(scratch / chosen)) << chosen;
+	}
+	EXPECT_EQ(ReadBytes(scratch / "wide.arr"), "another preset");
 }
 
 TEST_F(PresetLibraryTest, ALoadLeavesBevelAndToolSettingsAlone)
@@ -154,21 +159,22 @@ TEST_F(FailedSaveTest, AWriteFailingAtAnyRecordKeepsTheOldFile)
 	}
 }
 
-TEST_F(FailedSaveTest, AFailedCloseOrRenameKeepsTheOldFile)
+TEST_F(FailedSaveTest, AFailedCloseOrCopyKeepsTheOldFile)
 {
-	host.faults.Fail("files.close", 1);
-	Save(Target());
-	ExpectOldFileKept("close");
-	host.faults.Clear();
-	host.faults.Fail("paths.rename", 1);
-	Save(Target());
-	ExpectOldFileKept("rename");
+	for (const char* entry : { "files.close", "paths.copy_file" })
+	{
+		host.faults.Clear();
+		host.faults.Fail(entry, 1);
+		Save(Target());
+		ExpectOldFileKept(entry);
+	}
 }
 
 TEST_F(FailedSaveTest, ValuesThatDoNotFitAFileKeepTheOldFile)
 {
 	const std::pair<std::int32_t, Value> unfit[] = { { 10000, std::nan("") }, { 10010, 1e39 }, { 1004, -INFINITY },
-		{ 10190, std::string("\xFF\xFE") } };
+		{ 10190, std::string("\xFF\xFE") },
+		{ 10190, std::string((64 << 10) + 1, 'n') } };
 	for (const auto& [id, value] : unfit)
 	{
 		const Value before = arrow->data.Get(id);
