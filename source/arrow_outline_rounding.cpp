@@ -20,8 +20,26 @@ void AppendPoint(RoundedOutline& rounded, double x, double y)
 	rounded.points[rounded.count++] = OutlinePoint { x, y, 0.0 };
 }
 
-// Appends the corner `corner`, between `previous` and `next`: the `steps` + 1
-// points of its arc, or the corner itself where it takes none.
+// The way from one point of the outline to the next: its unit direction and
+// its length; no direction for no length.
+struct Edge
+{
+	double x, y;
+	double length;
+};
+
+Edge EdgeBetween(const OutlinePoint& from, const OutlinePoint& to)
+{
+	const double dx = to.x - from.x;
+	const double dy = to.y - from.y;
+	const double length = std::hypot(dx, dy);
+	if (length == 0.0)
+		return Edge { 0.0, 0.0, 0.0 };
+	return Edge { dx / length, dy / length, length };
+}
+
+// Appends the corner `corner`, reached along `in` and left along `out`: the
+// `steps` + 1 points of its arc, or the corner itself where it takes none.
 //
 // With u and v the unit directions from the corner towards its neighbours and
 // alpha the angle between them, the arc's radius is at most `radius` and at
@@ -31,24 +49,18 @@ void AppendPoint(RoundedOutline& rounded, double x, double y)
 // (from the end towards v to the end towards u). The points are worked out
 // in pairs from the arc's middle, so that a corner's mirror image (u and v
 // exchanged, y negated) gives the mirror images of its points exactly.
-void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& previous, const OutlinePoint& corner, const OutlinePoint& next, double radius, int steps)
+void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& corner, const Edge& in, const Edge& out, double radius, int steps)
 {
-	const double toPreviousX = previous.x - corner.x;
-	const double toPreviousY = previous.y - corner.y;
-	const double toNextX = next.x - corner.x;
-	const double toNextY = next.y - corner.y;
-	const double previousDistance = std::hypot(toPreviousX, toPreviousY);
-	const double nextDistance = std::hypot(toNextX, toNextY);
-	if (previousDistance == 0.0 || nextDistance == 0.0)
+	if (in.length == 0.0 || out.length == 0.0)
 	{
 		AppendPoint(rounded, corner.x, corner.y);
 		return;
 	}
 
-	const double ux = toPreviousX / previousDistance;
-	const double uy = toPreviousY / previousDistance;
-	const double vx = toNextX / nextDistance;
-	const double vy = toNextY / nextDistance;
+	const double ux = -in.x;
+	const double uy = -in.y;
+	const double vx = out.x;
+	const double vy = out.y;
 	const double cosine = ux * vx + uy * vy;
 	const double sine = std::fabs(ux * vy - uy * vx);
 	const double angle = std::atan2(sine, cosine);
@@ -61,7 +73,7 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& previous, 
 
 	// tan(alpha / 2), in the form that keeps its precision on either side of a right angle.
 	const double halfTangent = cosine >= 0.0 ? sine / (1.0 + cosine) : (1.0 - cosine) / sine;
-	const double shorterEdge = previousDistance < nextDistance ? previousDistance : nextDistance;
+	const double shorterEdge = in.length < out.length ? in.length : out.length;
 	const double arcRadius = std::fmin(radius, shorterEdge * 0.5 * halfTangent);
 	const double tangentDistance = arcRadius / halfTangent;
 
@@ -74,12 +86,13 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& previous, 
 	const double centreReach = arcRadius / sine;
 	const double centreX = corner.x + sumX * centreReach;
 	const double centreY = corner.y + sumY * centreReach;
-	const double sumLength = std::sqrt(sumX * sumX + sumY * sumY);
-	const double differenceLength = std::sqrt(differenceX * differenceX + differenceY * differenceY);
-	const double mx = -sumX / sumLength;
-	const double my = -sumY / sumLength;
-	const double qx = differenceX / differenceLength;
-	const double qy = differenceY / differenceLength;
+	// m and q, each as long as the arc's radius.
+	const double towardsCorner = -arcRadius / std::sqrt(sumX * sumX + sumY * sumY);
+	const double across = arcRadius / std::sqrt(differenceX * differenceX + differenceY * differenceY);
+	const double mx = sumX * towardsCorner;
+	const double my = sumY * towardsCorner;
+	const double qx = differenceX * across;
+	const double qy = differenceY * across;
 
 	// The arc turns through pi - alpha; point k of `steps` lies at the angle
 	// j * step from the middle, j = steps - 2k, towards u for j > 0.
@@ -98,8 +111,8 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& previous, 
 	double s = odd ? stepSine : 0.0;
 	for (int j = odd ? 1 : 0; j < steps; j += 2)
 	{
-		arc[(steps - j) / 2] = OutlinePoint { centreX + arcRadius * (c * mx + s * qx), centreY + arcRadius * (c * my + s * qy), 0.0 };
-		arc[(steps + j) / 2] = OutlinePoint { centreX + arcRadius * (c * mx - s * qx), centreY + arcRadius * (c * my - s * qy), 0.0 };
+		arc[(steps - j) / 2] = OutlinePoint { centreX + (c * mx + s * qx), centreY + (c * my + s * qy), 0.0 };
+		arc[(steps + j) / 2] = OutlinePoint { centreX + (c * mx - s * qx), centreY + (c * my - s * qy), 0.0 };
 		const double turnedC = c * turnCosine - s * turnSine;
 		s = s * turnCosine + c * turnSine;
 		c = turnedC;
@@ -117,20 +130,22 @@ RoundedOutline RoundArrowOutline(const ArrowOutline& outline, const ArrowShape& 
 
 	const int count = outline.count;
 	const bool rounding = shape.roundCorners && shape.roundRadius > 0.0 && shape.roundSteps >= 1;
+	if (!rounding)
+	{
+		for (int i = 0; i < count; ++i)
+			rounded.points[i] = outline.points[i];
+		rounded.count = count;
+		return rounded;
+	}
+
+	// Every edge is measured once, for the two corners at its ends; the
+	// neighbours are always the unrounded outline's points.
+	Edge edges[MAX_OUTLINE_POINTS];
+	for (int i = 0; i < count; ++i)
+		edges[i] = EdgeBetween(outline.points[i], outline.points[i + 1 == count ? 0 : i + 1]);
 	const int steps = shape.roundSteps < MAX_ROUNDING_STEPS ? shape.roundSteps : MAX_ROUNDING_STEPS;
 	for (int i = 0; i < count; ++i)
-	{
-		const OutlinePoint& point = outline.points[i];
-		if (!rounding)
-		{
-			rounded.points[rounded.count++] = point;
-			continue;
-		}
-		// The neighbours are always the unrounded outline's points.
-		const OutlinePoint& previous = outline.points[i == 0 ? count - 1 : i - 1];
-		const OutlinePoint& next = outline.points[i + 1 == count ? 0 : i + 1];
-		AppendRoundedCorner(rounded, previous, point, next, shape.roundRadius, steps);
-	}
+		AppendRoundedCorner(rounded, outline.points[i], edges[i == 0 ? count - 1 : i - 1], edges[i], shape.roundRadius, steps);
 
 	// A radius near the largest double, or corners near it, can overflow.
 	arrow_outline::ZeroNonFiniteCoordinates(rounded.points, rounded.count);
