@@ -32,6 +32,25 @@ double-open|Double-headed, open heads|ARROW_DOUBLE=true ARROW_OPEN_HEAD=true
 plane-zy|Plane ZY: pointing along +Z|PRIM_PLANE=1
 plane-xz|Plane XZ: upper side towards +Z|PRIM_PLANE=2
 reversed|Reversed point order|PRIM_REVERSE=true
+rounded-shaft-solid|Rounded: shaft, solid head|ARROW_ROUND=true
+rounded-shaft-solid-notch|Rounded: shaft, solid head, tail notch|ARROW_TAIL_NOTCH=60 ARROW_ROUND=true
+rounded-shaft-solid-bevel|Rounded: shaft, solid head, bevel|ARROW_BEVEL=true ARROW_ROUND=true
+rounded-shaft-solid-bevel-notch|Rounded: shaft, solid head, bevel, notch|ARROW_BEVEL=true ARROW_TAIL_NOTCH=60 ARROW_ROUND=true
+rounded-shaft-open|Rounded: shaft, open head|ARROW_OPEN_HEAD=true ARROW_ROUND=true
+rounded-shaft-open-notch|Rounded: shaft, open head, notch|ARROW_OPEN_HEAD=true ARROW_TAIL_NOTCH=60 ARROW_ROUND=true
+rounded-shaft-open-square|Rounded: shaft, open head, square barb ends|ARROW_OPEN_HEAD=true ARROW_SQUARE_BARBS=true ARROW_ROUND=true
+rounded-fins-solid|Rounded: shaft with fins, solid head|ARROW_FINS=true ARROW_ROUND=true
+rounded-fins-solid-notch|Rounded: shaft with fins, solid head, notch|ARROW_FINS=true ARROW_TAIL_NOTCH=40 ARROW_ROUND=true
+rounded-fins-open|Rounded: shaft with fins, open head|ARROW_FINS=true ARROW_OPEN_HEAD=true ARROW_ROUND=true
+rounded-fins-open-notch|Rounded: shaft with fins, open head, notch|ARROW_FINS=true ARROW_OPEN_HEAD=true ARROW_TAIL_NOTCH=40 ARROW_ROUND=true
+rounded-tapered|Rounded: tapered shaft, swept barbs|ARROW_TAPER_FRONT=0.6 ARROW_TAPER_BACK=0.2 ARROW_BARB_SWEEP=30 ARROW_ROUND=true
+rounded-head-solid|Rounded: head only, solid|ARROW_SHAFT=false ARROW_ROUND=true
+rounded-head-solid-sweep|Rounded: head only, solid, swept barbs (a dart)|ARROW_SHAFT=false ARROW_BARB_SWEEP=40 ARROW_ROUND=true
+rounded-head-solid-bevel|Rounded: head only, solid, bevel|ARROW_SHAFT=false ARROW_BEVEL=true ARROW_ROUND=true
+rounded-head-solid-bevel-sweep|Rounded: head only, solid, bevel, swept barbs|ARROW_SHAFT=false ARROW_BEVEL=true ARROW_BARB_SWEEP=40 ARROW_ROUND=true
+rounded-head-open|Rounded: head only, open|ARROW_SHAFT=false ARROW_OPEN_HEAD=true ARROW_ROUND=true
+rounded-double-solid|Rounded: double-headed, solid heads|ARROW_DOUBLE=true ARROW_ROUND=true
+rounded-double-open|Rounded: double-headed, open heads|ARROW_DOUBLE=true ARROW_OPEN_HEAD=true ARROW_ROUND=true
 '
 
 page="$out/index.html"

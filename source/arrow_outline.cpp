@@ -1,8 +1,7 @@
 #include "arrow_outline.h"
 
-#include <cmath>
-
 #include "arrow_outline_placement.h"
+#include "arrow_outline_points.h"
 
 ArrowVariant ChooseArrowVariant(const ArrowShape& shape)
 {
@@ -60,13 +59,6 @@ ArrowOutline ComputeArrowOutline(const ArrowShape& shape)
 	ArrowOutline outline = arrow_outline::PlaceArrowOutline(shape);
 	// Lengths whose sums overflow, or subnormal divisors whose quotients do,
 	// leave coordinates that no spline can hold.
-	for (int i = 0; i < outline.count; ++i)
-	{
-		OutlinePoint& point = outline.points[i];
-		if (!std::isfinite(point.x))
-			point.x = 0.0;
-		if (!std::isfinite(point.y))
-			point.y = 0.0;
-	}
+	arrow_outline::ZeroNonFiniteCoordinates(outline.points, outline.count);
 	return outline;
 }

@@ -30,6 +30,9 @@ struct ArrowShape
 	bool doubleHeaded;    // ARROW_DOUBLE
 	double doubleLength;  // L, ARROW_DOUBLE_LENGTH: the shaft between the two heads
 	double doubleWidth;   // Wd, ARROW_DOUBLE_WIDTH
+	bool roundCorners;    // ARROW_ROUND: applied to the finished outline by RoundArrowOutline
+	double roundRadius;   // ARROW_ROUND_RADIUS: the largest radius of a corner's arc
+	int roundSteps;       // ARROW_ROUND_STEPS: the steps along each corner's arc
 };
 
 // One point of an outline; z is always +0.0.

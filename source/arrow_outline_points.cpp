@@ -1,5 +1,7 @@
 #include "arrow_outline_points.h"
 
+#include <cmath>
+
 namespace arrow_outline
 {
 
@@ -24,6 +26,18 @@ void AppendHalfTurnImages(ArrowOutline& outline)
 	const int count = outline.count;
 	for (int i = 0; i < count; ++i)
 		AppendPoint(outline, -outline.points[i].x, -outline.points[i].y);
+}
+
+void ZeroNonFiniteCoordinates(OutlinePoint* points, int count)
+{
+	for (int i = 0; i < count; ++i)
+	{
+		OutlinePoint& point = points[i];
+		if (!std::isfinite(point.x))
+			point.x = 0.0;
+		if (!std::isfinite(point.y))
+			point.y = 0.0;
+	}
 }
 
 } // namespace arrow_outline

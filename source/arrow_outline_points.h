@@ -20,6 +20,10 @@ void AppendMirrorImages(ArrowOutline& outline, int first, int end);
 // their order: the other end of a double arrow.
 void AppendHalfTurnImages(ArrowOutline& outline);
 
+// Sets every coordinate of the first `count` points that no spline can hold
+// (infinite or undefined) to 0.0.
+void ZeroNonFiniteCoordinates(OutlinePoint* points, int count);
+
 } // namespace arrow_outline
 
 #endif

@@ -1,6 +1,7 @@
 // The arrow's output: the host asks for the contour whenever it evaluates the
 // scene, and every call builds a fresh spline from the current parameters.
 #include "Opointsmith.h"
+#include "arrow_outline_rounding.h"
 #include "pointsmith.h"
 
 namespace
@@ -33,6 +34,9 @@ ArrowShape ReadArrowShape(const BaseContainer& data)
 	shape.bevelSize = data.GetFloat(ARROW_BEVEL_SIZE);
 	shape.bevelOption = data.GetBool(ARROW_BEVEL_OPTION);
 	shape.bevel = data.GetBool(ARROW_BEVEL);
+	shape.roundCorners = data.GetBool(ARROW_ROUND);
+	shape.roundRadius = data.GetFloat(ARROW_ROUND_RADIUS);
+	shape.roundSteps = data.GetInt32(ARROW_ROUND_STEPS);
 	return shape;
 }
 
@@ -69,7 +73,8 @@ SplineObject* ArrowGenerator::GetContour(BaseObject* op, BaseDocument* doc, Floa
 
 SplineObject* ArrowGenerator::BuildArrowOutline(const ArrowShape& shape)
 {
-	const ArrowOutline outline = ComputeArrowOutline(shape);
+	// Rounding comes last, after the bevel; the plane and direction follow later.
+	const RoundedOutline outline = RoundArrowOutline(ComputeArrowOutline(shape), shape);
 	SplineObject* spline = SplineObject::Alloc(outline.count, SPLINETYPE::LINEAR);
 	if (!spline)
 		return nullptr;

@@ -51,6 +51,9 @@ void ArrowGenerator::SetDefaults(GeListNode* node)
 	data->SetBool(ARROW_BEVEL, false);
 	data->SetFloat(ARROW_BEVEL_SIZE, 10.0);
 	data->SetBool(ARROW_BEVEL_OPTION, true);
+	data->SetBool(ARROW_ROUND, false);
+	data->SetFloat(ARROW_ROUND_RADIUS, 10.0);
+	data->SetInt32(ARROW_ROUND_STEPS, 4);
 	data->SetInt32(ARROW_CLONE_COUNT, 3);
 	data->SetBool(ARROW_CLONE_PLANE, true);
 	data->SetFloat(ARROW_CLONE_SPLINE_VALUE, 0.0);
@@ -103,6 +106,9 @@ Bool ArrowGenerator::GetDEnabling(GeListNode* node, const DescID& id, const GeDa
 		case ARROW_BEVEL_SIZE:
 		case ARROW_BEVEL_OPTION:
 			return data->GetBool(ARROW_BEVEL);
+		case ARROW_ROUND_RADIUS:
+		case ARROW_ROUND_STEPS:
+			return data->GetBool(ARROW_ROUND);
 		case ARROW_CLONE_SPLINE:
 		case ARROW_CLONE_PLANE:
 		case ARROW_CLONE_SPLINE_VALUE:

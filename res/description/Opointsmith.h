@@ -64,6 +64,11 @@ enum
 	ARROW_WRAP_SUBDIVIDE      = 10420,
 	ARROW_MAKE_WRAP           = 10430,
 
+	// Rounded corners
+	ARROW_ROUND               = 10440,
+	ARROW_ROUND_RADIUS        = 10450,
+	ARROW_ROUND_STEPS         = 10460,
+
 	// Groups of the attribute layout (no values are stored under these)
 	ARROW_GROUP_SHAFT         = 11000,
 	ARROW_GROUP_HEAD          = 11010,
@@ -73,7 +78,8 @@ enum
 	ARROW_GROUP_PRESETS       = 11050,
 	ARROW_GROUP_EXTRUDE       = 11060,
 	ARROW_GROUP_CLONER        = 11070,
-	ARROW_GROUP_WRAP          = 11080
+	ARROW_GROUP_WRAP          = 11080,
+	ARROW_GROUP_ROUNDING      = 11090
 };
 
 #endif // OPOINTSMITH_H__

@@ -61,6 +61,9 @@ const std::map<std::int32_t, Declared> PARAMETERS = {
 	{ 10410, { "ARROW_WRAP_OPTION", ElementKind::Bool } },
 	{ 10420, { "ARROW_WRAP_SUBDIVIDE", ElementKind::Bool } },
 	{ 10430, { "ARROW_MAKE_WRAP", ElementKind::Button } },
+	{ 10440, { "ARROW_ROUND", ElementKind::Bool } },
+	{ 10450, { "ARROW_ROUND_RADIUS", ElementKind::Real } },
+	{ 10460, { "ARROW_ROUND_STEPS", ElementKind::Long } },
 	{ 1001, { "SPLINEOBJECT_INTERPOLATION", ElementKind::Long } },
 	{ 1003, { "SPLINEOBJECT_SUB", ElementKind::Long } },
 	{ 1004, { "SPLINEOBJECT_ANGLE", ElementKind::Real } },
@@ -120,10 +123,29 @@ TEST_F(DescriptionTest, EveryParameterSitsInAGroupAndHasALabel)
 TEST_F(DescriptionTest, LengthsAreSceneLengthsAndTapersFractions)
 {
 	StartModule();
-	for (std::int32_t id : { 10000, 10010, 10030, 10040, 10100, 10110, 10120, 10150, 10170, 10180, 10250 })
+	for (std::int32_t id : { 10000, 10010, 10030, 10040, 10100, 10110, 10120, 10150, 10170, 10180, 10250, 10450 })
 		EXPECT_EQ(Arrow().Find(id)->properties.at("UNIT"), std::vector<std::string> { "METER" }) << id;
 	for (std::int32_t id : { 10060, 10070 })
 		EXPECT_EQ(Arrow().Find(id)->properties.at("UNIT"), std::vector<std::string> { "PERCENT" }) << id;
+}
+
+// The attribute manager's only guard on the rounding: no negative radius, 1
+// to 32 steps; its group follows the bevel's.
+TEST_F(DescriptionTest, RoundingHasItsRangesInAGroupAfterTheBevel)
+{
+	StartModule();
+	const std::map<std::int32_t, std::map<std::string, std::vector<std::string>>> ranges = {
+		{ 10450, { { "MIN", { "0.0" } } } },
+		{ 10460, { { "MIN", { "1" } }, { "MAX", { "32" } } } },
+	};
+	for (const auto& [id, properties] : ranges)
+		for (const auto& [key, words] : properties)
+		{
+			EXPECT_EQ(Arrow().Find(id)->properties.at(key), words) << id << " " << key;
+			EXPECT_EQ(Arrow().Find(id)->group, 11090) << id;
+		}
+	EXPECT_EQ(Arrow().Find(11090)->label, "Rounding");
+	EXPECT_EQ(Arrow().Find(11090) - Arrow().Find(11040), 4);
 }
 
 TEST(DescriptionLanguages, GermanLabelsLoadForEveryParameter)

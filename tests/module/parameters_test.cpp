@@ -18,7 +18,8 @@ const std::map<std::int32_t, Value> DEFAULTS = {
 	{ 10000, 400.0 }, { 10010, 100.0 }, { 10020, true }, { 10030, 100.0 }, { 10040, 50.0 }, { 10050, 0.0 }, { 10060, 0.0 }, { 10070, 0.0 },
 	{ 10080, 0.0 }, { 10090, false }, { 10100, 100.0 }, { 10110, 50.0 }, { 10120, 50.0 }, { 10130, false }, { 10140, false }, { 10150, 50.0 },
 	{ 10160, false }, { 10170, 400.0 }, { 10180, 100.0 }, { 10190, std::string() }, { 10240, false }, { 10250, 10.0 }, { 10260, true },
-	{ 10330, std::int32_t { 3 } }, { 10360, true }, { 10370, 0.0 }, { 10410, true }, { 10420, true },
+	{ 10330, std::int32_t { 3 } }, { 10360, true }, { 10370, 0.0 }, { 10410, true }, { 10420, true }, { 10440, false }, { 10450, 10.0 },
+	{ 10460, std::int32_t { 4 } },
 	{ 1001, std::int32_t { 3 } }, { 1003, std::int32_t { 8 } }, { 1004, 0.08726646259971647 }, { 1005, 5.0 }, { 2300, std::int32_t { 0 } },
 	{ 2301, false },
 };
@@ -100,6 +101,7 @@ TEST_F(ParametersTest, SwitchesEnableTheirSettings)
 		{ 10160, { 10170, 10180 } },
 		{ 10240, { 10250, 10260 } },
 		{ 10340, { 10350, 10360, 10370 } },
+		{ 10440, { 10450, 10460 } },
 	};
 	for (const auto& [switchId, ids] : governed)
 	{
@@ -135,11 +137,11 @@ TEST_F(ParametersTest, IntermediatePointSettingsFollowTheMode)
 TEST_F(ParametersTest, EverythingElseIsAlwaysEnabled)
 {
 	// Switch everything off that could disable anything.
-	for (std::int32_t id : { 10020, 10090, 10130, 10160, 10240, 10340 })
+	for (std::int32_t id : { 10020, 10090, 10130, 10160, 10240, 10340, 10440 })
 		Set(id, false);
 	Set(1001, 0);
 	for (std::int32_t id : { 10030, 10040, 10080, 10130, 10160, 10190, 10200, 10210, 10220, 10230, 10240, 10280, 10290, 10310, 10320, 10330, 10340,
-			 10390, 10400, 10410, 10420, 10430, 1001, 2300, 2301 })
+			 10390, 10400, 10410, 10420, 10430, 10440, 1001, 2300, 2301 })
 		EXPECT_TRUE(Enabled(id)) << id;
 }
 

@@ -130,6 +130,14 @@ ArrowShape RandomAwkwardArrow(std::mt19937_64& random)
 	return WithSwitches(shape, RandomSwitches(random));
 }
 
+ArrowShape WithRandomRounding(ArrowShape shape, std::mt19937_64& random, bool awkward)
+{
+	shape.roundCorners = Chance(random, 0.75);
+	shape.roundRadius = awkward ? AwkwardNumber(random) : OrdinaryLength(random);
+	shape.roundSteps = std::uniform_int_distribution<int>(-2, 40)(random);
+	return shape;
+}
+
 int TablePointCount(const ArrowShape& shape)
 {
 	const int notch = shape.tailNotch > 0.0 ? 1 : 0;
@@ -160,6 +168,7 @@ std::string Describe(const ArrowShape& shape)
 	for (std::size_t i = 0; i < NUMBER_FIELDS; ++i)
 		text << names[i] << " " << *numbers[i] << ", ";
 	text << "open " << shape.openHead << ", square " << shape.squareBarbs << ", shaft " << shape.shaft << ", fins " << shape.fins
-		 << ", bevel " << shape.bevel << ", option " << shape.bevelOption << ", double " << shape.doubleHeaded;
+		 << ", bevel " << shape.bevel << ", option " << shape.bevelOption << ", double " << shape.doubleHeaded << ", round " << shape.roundCorners
+		 << ", radius " << shape.roundRadius << ", steps " << shape.roundSteps;
 	return text.str();
 }

@@ -38,6 +38,11 @@ const std::vector<double>& AwkwardNumbers();
 // Every number drawn from the awkward ones; random switches.
 ArrowShape RandomAwkwardArrow(std::mt19937_64& random);
 
+// `shape` with rounding on three times in four, a radius as RandomOrdinaryArrow
+// draws its lengths or, when `awkward`, one of the awkward numbers, and -2 to
+// 40 steps.
+ArrowShape WithRandomRounding(ArrowShape shape, std::mt19937_64& random, bool awkward);
+
 // Every number of the shape, in field order: lengths and tapers.
 constexpr std::size_t NUMBER_FIELDS = 15;
 std::array<double*, NUMBER_FIELDS> NumbersOf(ArrowShape& shape);

@@ -27,12 +27,12 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 
 } // namespace
 
-::testing::AssertionResult HasPoints(const ArrowOutline& outline, const std::vector<Xy>& expected)
+::testing::AssertionResult HasPoints(OutlinePoints outline, const std::vector<Xy>& expected)
 {
 	return HasPointsNear(outline, expected, 0.0);
 }
 
-::testing::AssertionResult HasPointsNear(const ArrowOutline& outline, const std::vector<Xy>& expected, double tolerance)
+::testing::AssertionResult HasPointsNear(OutlinePoints outline, const std::vector<Xy>& expected, double tolerance)
 {
 	if (outline.count != static_cast<int>(expected.size()))
 		return ::testing::AssertionFailure() << outline.count << " points where " << expected.size() << " were expected: " << ::testing::PrintToString(outline);
@@ -48,7 +48,7 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult SameBits(const ArrowOutline& a, const ArrowOutline& b)
+::testing::AssertionResult SameBits(OutlinePoints a, OutlinePoints b)
 {
 	if (a.count != b.count)
 		return ::testing::AssertionFailure() << a.count << " points against " << b.count;
@@ -62,7 +62,7 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult AllFinite(const ArrowOutline& outline)
+::testing::AssertionResult AllFinite(OutlinePoints outline)
 {
 	for (int i = 0; i < outline.count; ++i)
 	{
@@ -73,7 +73,7 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult IsMirrorSymmetric(const ArrowOutline& outline)
+::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline)
 {
 	const int n = outline.count;
 	for (int turn = 0; turn < n; ++turn)
@@ -87,7 +87,7 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionFailure() << "no mirror partners: " << ::testing::PrintToString(outline);
 }
 
-::testing::AssertionResult IsHalfTurnSymmetric(const ArrowOutline& outline)
+::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline)
 {
 	const int half = outline.count / 2;
 	if (outline.count % 2 != 0)
@@ -102,9 +102,14 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionSuccess();
 }
 
-void PrintTo(const ArrowOutline& outline, std::ostream* out)
+void PrintTo(OutlinePoints outline, std::ostream* out)
 {
 	*out << std::setprecision(17) << outline.count << " points:";
 	for (int i = 0; i < outline.count; ++i)
 		*out << " (" << outline.points[i].x << ", " << outline.points[i].y << ", " << outline.points[i].z << ")";
+}
+
+void PrintTo(const ArrowOutline& outline, std::ostream* out)
+{
+	PrintTo(OutlinePoints(outline), out);
 }

@@ -8,27 +8,39 @@
 #include <vector>
 
 #include "arrow_outline.h"
+#include "arrow_outline_rounding.h"
 
 struct Xy
 {
 	double x, y;
 };
 
+// The points of an outline, rounded or not.
+struct OutlinePoints
+{
+	OutlinePoints(const ArrowOutline& outline) : points(outline.points), count(outline.count) {}
+	OutlinePoints(const RoundedOutline& outline) : points(outline.points), count(outline.count) {}
+
+	const OutlinePoint* points;
+	int count;
+};
+
 // The outline holds exactly the points `expected`, in order, each with z +0.0.
-::testing::AssertionResult HasPoints(const ArrowOutline& outline, const std::vector<Xy>& expected);
+::testing::AssertionResult HasPoints(OutlinePoints outline, const std::vector<Xy>& expected);
 // The same within `tolerance` in x and y.
-::testing::AssertionResult HasPointsNear(const ArrowOutline& outline, const std::vector<Xy>& expected, double tolerance);
+::testing::AssertionResult HasPointsNear(OutlinePoints outline, const std::vector<Xy>& expected, double tolerance);
 // Equal bit for bit, signs of zeros included.
-::testing::AssertionResult SameBits(const ArrowOutline& a, const ArrowOutline& b);
-::testing::AssertionResult AllFinite(const ArrowOutline& outline);
+::testing::AssertionResult SameBits(OutlinePoints a, OutlinePoints b);
+::testing::AssertionResult AllFinite(OutlinePoints outline);
 
 // Walking the outline backwards from some point, mirrored in the X axis,
 // retraces it: every point has a partner with the same x and the opposite y,
 // and the partners keep their order.
-::testing::AssertionResult IsMirrorSymmetric(const ArrowOutline& outline);
+::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline);
 // The second half is the first turned half about the origin, point by point.
-::testing::AssertionResult IsHalfTurnSymmetric(const ArrowOutline& outline);
+::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline);
 
+void PrintTo(OutlinePoints outline, std::ostream* out);
 void PrintTo(const ArrowOutline& outline, std::ostream* out);
 
 #endif

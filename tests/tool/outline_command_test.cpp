@@ -4,6 +4,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "arrow_outline_rounding.h"
+#include "arrow_shapes.h"
 #include "tests/support/run_tool.h"
 
 namespace tests
@@ -82,6 +84,36 @@ TEST(ToolOutline, BevelledCornersToThreeDecimals)
 		// The second half mirrors the first in reverse order.
 		EXPECT_EQ(bevel[13 - i].first, bevel[i].first) << i;
 		EXPECT_EQ(bevel[13 - i].second, -bevel[i].second) << i;
+	}
+}
+
+// The seven corners as the rounding alone gives them: five points each for
+// the defaults, three with two steps of a larger radius.
+TEST(ToolOutline, RoundedCornersAreTheRoundingsOwn)
+{
+	struct Case
+	{
+		std::vector<std::string> sets;
+		double radius;
+		int steps;
+		std::size_t count;
+	};
+	const Case cases[] = { { { "ARROW_ROUND=true" }, 10.0, 4, 35 },
+		{ { "ARROW_ROUND=true", "ARROW_ROUND_RADIUS=25", "ARROW_ROUND_STEPS=2" }, 25.0, 2, 21 } };
+	for (const Case& test : cases)
+	{
+		ArrowShape shape = DefaultArrow();
+		shape.roundCorners = true;
+		shape.roundRadius = test.radius;
+		shape.roundSteps = test.steps;
+		const RoundedOutline expected = RoundArrowOutline(ComputeArrowOutline(shape), shape);
+		const Flat2 rounded = Flat(Outline(test.sets));
+		ASSERT_EQ(rounded.size(), test.count) << test.radius;
+		for (std::size_t i = 0; i < rounded.size(); ++i)
+		{
+			EXPECT_NEAR(rounded[i].first, expected.points[i].x, 1e-9) << i;
+			EXPECT_NEAR(rounded[i].second, expected.points[i].y, 1e-9) << i;
+		}
 	}
 }
 
