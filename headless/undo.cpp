@@ -11,13 +11,6 @@ namespace headless
 namespace
 {
 
-void AddSubtree(Object& object, std::vector<Object*>& objects)
-{
-	objects.push_back(&object);
-	for (Object* child : object.children)
-		AddSubtree(*child, objects);
-}
-
 bool Holds(const std::vector<Object*>& objects, const Object* object)
 {
 	return std::find(objects.begin(), objects.end(), object) != objects.end();
@@ -136,7 +129,7 @@ bool Undo::Record(Document& document, std::int32_t type, Object& object, const c
 			return false;
 	}
 	if (record.subtrees)
-		AddSubtree(object, record.covered);
+		record.covered = Subtree(object);
 	else
 		record.covered.push_back(&object);
 
@@ -185,8 +178,7 @@ void Undo::NoteInsertion(Object& object, const char* entry)
 
 void Undo::Forget(Object& object)
 {
-	std::vector<Object*> subtree;
-	AddSubtree(object, subtree);
+	const std::vector<Object*> subtree = Subtree(object);
 	const ObjectSet gone(subtree.begin(), subtree.end());
 	for (Document* document : _scene.Documents())
 	{

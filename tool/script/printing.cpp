@@ -29,7 +29,7 @@ void Script::Print(const Words& words)
 	const std::size_t count = words.size();
 	const auto is = [&](std::size_t size, const char* keyword) { return count == size && words[1].Is(keyword); };
 	if (is(2, "tree"))
-		PrintTree(_document.roots, 0);
+		PrintTree();
 	else if (is(2, "console"))
 		PrintConsole();
 	else if (is(2, "dialogs"))
@@ -52,15 +52,22 @@ void Script::Print(const Words& words)
 		throw InputError(PRINT_USAGE);
 }
 
-void Script::PrintTree(const std::vector<headless::Object*>& objects, std::size_t level)
+void Script::PrintTree()
 {
-	for (headless::Object* object : objects)
+	// Depth first with a stack of its own, so that no depth of nesting overflows.
+	std::vector<std::pair<const headless::Object*, std::size_t>> open;
+	for (auto root = _document.roots.rbegin(); root != _document.roots.rend(); ++root)
+		open.emplace_back(*root, 0);
+	while (!open.empty())
 	{
+		const auto [object, level] = open.back();
+		open.pop_back();
 		_out << std::string(2 * level, ' ') << KindName(object->Type());
 		if (!object->name.empty())
 			_out << ' ' << object->name;
 		_out << '\n';
-		PrintTree(object->children, level + 1);
+		for (auto child = object->children.rbegin(); child != object->children.rend(); ++child)
+			open.emplace_back(*child, level + 1);
 	}
 }
 

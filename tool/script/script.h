@@ -49,7 +49,8 @@ private:
 
 	// printing.cpp
 	void Print(const Words& words);
-	void PrintTree(const std::vector<headless::Object*>& objects, std::size_t level);
+	void PrintTree();
+	void PrintContour(const Word& reference);
 	void PrintObject(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
