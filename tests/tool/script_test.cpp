@@ -170,7 +170,8 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|undo, print REF [PARAM], print enabled REF PARAM, print messages REF, print contour REF");
+		"usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
+		"print contour REF");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
 

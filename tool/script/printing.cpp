@@ -19,7 +19,7 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 		print(items[printed]);
 }
 
-constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print REF [PARAM], print enabled REF PARAM, "
+constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
 									"print messages REF, print contour REF";
 
 } // namespace
@@ -38,6 +38,8 @@ void Script::Print(const Words& words)
 		PrintFileDialogs();
 	else if (is(2, "undo"))
 		_out << _host.undo.Steps(_document) << '\n';
+	else if (is(3, "undo") && words[2].Is("depth"))
+		_out << _host.undo.Depth(_document) << '\n';
 	else if (is(4, "enabled"))
 		PrintEnabled(Resolve(words[2]), words[3]);
 	else if (is(3, "messages"))

@@ -106,9 +106,15 @@ void Script::Answer(const Words& words)
 
 void Script::Undo(const Words& words)
 {
-	if (words.size() != 1)
-		throw InputError("usage: undo");
-	_host.undo.TakeBack(_document);
+	if (words.size() == 1)
+	{
+		_host.undo.TakeBack(_document);
+		return;
+	}
+	std::int32_t depth = 0;
+	if (words.size() != 3 || !words[1].Is("depth") || !ReadInteger(words[2].text, depth) || depth < 1 ||
+		!_host.undo.SetDepth(_document, static_cast<std::size_t>(depth)))
+		throw InputError("usage: undo | undo depth N (N at least 1)");
 }
 
 void Script::Redo(const Words& words)
