@@ -1,8 +1,10 @@
 // The print commands of a script.
+#include "headless/resources/utf8.h"
 #include "tool/contour_output.h"
 #include "tool/json_output.h"
 #include "tool/object_kinds.h"
 #include "tool/parameter_input.h"
+#include "tool/product.h"
 #include "tool/script/parameters.h"
 #include "tool/script/script.h"
 
@@ -45,7 +47,7 @@ void Script::Print(const Words& words)
 	else if (is(3, "messages"))
 		PrintMessages(Resolve(words[2]));
 	else if (is(3, "contour"))
-		_out << ContourJson(_host, Resolve(words[2])).dump() << '\n';
+		PrintContour(words[2]);
 	else if (count == 2)
 		PrintObject(Resolve(words[1]));
 	else if (count == 3)
@@ -73,18 +75,26 @@ void Script::PrintTree()
 	}
 }
 
+void Script::PrintContour(const Word& reference)
+{
+	headless::Object* object = Resolve(reference);
+	if (object->Type() != ARROW_PLUGIN_ID)
+		throw InputError(headless::resources::Quote(reference.text) + " is not an arrow");
+	_out << Dump(ContourJson(_host, object)) << '\n';
+}
+
 void Script::PrintObject(headless::Object* object)
 {
 	Json entries = Json::object();
 	for (const auto& [id, value] : object->data.Entries())
 		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
-	_out << entries.dump() << '\n';
+	_out << Dump(entries) << '\n';
 }
 
 void Script::PrintParameter(headless::Object* object, const Word& parameter)
 {
 	const std::int32_t id = FindObjectParameter(*object, parameter.text).id;
-	_out << ValueToJson(object->data.Get(id), _host.scene).dump() << '\n';
+	_out << Dump(ValueToJson(object->data.Get(id), _host.scene)) << '\n';
 }
 
 void Script::PrintEnabled(headless::Object* object, const Word& parameter)
@@ -95,7 +105,7 @@ void Script::PrintEnabled(headless::Object* object, const Word& parameter)
 
 void Script::PrintMessages(headless::Object* object)
 {
-	_out << Json(object->messages).dump() << '\n';
+	_out << Dump(Json(object->messages)) << '\n';
 	object->messages.clear();
 }
 
@@ -110,7 +120,7 @@ void Script::PrintDialogs()
 		Json json;
 		json["text"] = box.text;
 		json["flags"] = box.flags;
-		_out << json.dump() << '\n';
+		_out << Dump(json) << '\n';
 	});
 }
 
@@ -120,7 +130,7 @@ void Script::PrintFileDialogs()
 		Json json;
 		json["mode"] = dialog.mode;
 		json["start"] = dialog.start;
-		_out << json.dump() << '\n';
+		_out << Dump(json) << '\n';
 	});
 }
 
