@@ -30,7 +30,9 @@ struct Bitmap
 };
 
 // Loads a TIFF file into `bitmap`, every pixel decoded, so that a truncated or
-// corrupt file is refused here rather than drawn half.
+// corrupt file is refused here rather than drawn half. An image whose header
+// states a side longer than MAX_IMAGE_SIDE is refused (FileStructure) before
+// either decoder sees it.
 ImageResult LoadTiff(const std::filesystem::path& file, Bitmap& bitmap);
 
 } // namespace headless

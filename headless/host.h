@@ -100,7 +100,8 @@ public:
 	Object* NewObjectFromMenu(Document* document, std::int32_t type, const std::string& name = {});
 	// Moves an object in a document to the first place under `parent`, or to
 	// the top level in first position when `parent` is null. False, with
-	// nothing done, when `parent` is the object, lies under it or in another document.
+	// nothing done, when `parent` is the object, lies under it or in another
+	// document. A move to where the object is already makes no undo step.
 	bool MoveObject(Object* object, Object* parent);
 	// As the attribute manager: stores the value (a link, too) and, for a
 	// plug-in object, sends message 17 with the parameter's description ID.

@@ -37,6 +37,9 @@ bool Host::MoveObject(Object* object, Object* parent)
 	Document* document = object->document;
 	if (!document || (parent && (parent == object || scene.IsAncestor(object, parent) || parent->document != document)))
 		return false;
+	// Already the first under that parent: nothing changes, no undo step.
+	if (object->parent == parent && scene.Siblings(object)->front() == object)
+		return true;
 	UserAction action(undo, document);
 	undo.Record(*document, UNDOTYPE_CHANGE, *object, "object manager");
 	scene.Remove(object);

@@ -5,6 +5,20 @@
 namespace headless
 {
 
+std::vector<Object*> Subtree(Object& object)
+{
+	std::vector<Object*> objects;
+	std::vector<Object*> open { &object };
+	while (!open.empty())
+	{
+		Object* next = open.back();
+		open.pop_back();
+		objects.push_back(next);
+		open.insert(open.end(), next->children.rbegin(), next->children.rend());
+	}
+	return objects;
+}
+
 Scene::~Scene()
 {
 	Clear();
@@ -40,18 +54,22 @@ void Scene::Forget(Atom* atom)
 
 void Scene::DestroyObject(Object* object)
 {
-	// Children first, so that every plug-in object is finalised while its
-	// parents still exist.
-	for (Object* child : std::vector<Object*>(object->children))
+	// Children before their parents, so that every plug-in object is
+	// finalised while its parents still exist.
+	const std::vector<Object*> objects = Subtree(*object);
+	for (auto at = objects.rbegin(); at != objects.rend(); ++at)
 	{
-		child->parent = nullptr;
-		child->inTree = false;
-		DestroyObject(child);
+		Object* next = *at;
+		if (next != object)
+		{
+			next->parent = nullptr;
+			next->inTree = false;
+		}
+		next->children.clear();
+		if (next->plugin)
+			_finaliser(*next);
+		Forget(next);
 	}
-	object->children.clear();
-	if (object->plugin)
-		_finaliser(*object);
-	Forget(object);
 }
 
 void Scene::DestroyDocument(Document* document)
@@ -135,11 +153,10 @@ Object* Scene::Pred(Object* object)
 	return at == siblings->end() || at == siblings->begin() ? nullptr : *(at - 1);
 }
 
-void Scene::SetDocument(Object* object, Document* document)
+void Scene::SettleDocument(Object* object, Document* document)
 {
-	object->document = document;
-	for (Object* child : object->children)
-		SetDocument(child, document);
+	for (Object* next : Subtree(*object))
+		next->document = document;
 }
 
 void Scene::InsertUnder(Object* object, Object* parent, bool last)
@@ -150,7 +167,7 @@ void Scene::InsertUnder(Object* object, Object* parent, bool last)
 		parent->children.push_back(object);
 	else
 		parent->children.insert(parent->children.begin(), object);
-	SetDocument(object, parent->document);
+	SettleDocument(object, parent->document);
 }
 
 void Scene::InsertAt(Document* document, Object* object, Object* parent, Object* pred)
@@ -163,26 +180,42 @@ void Scene::InsertAt(Document* document, Object* object, Object* parent, Object*
 		list.insert(at + 1, object);
 	object->parent = parent;
 	object->inTree = true;
-	SetDocument(object, document);
+	SettleDocument(object, document);
 }
 
 void Scene::Remove(Object* object)
+{
+	Unlink(object);
+	SettleDocument(object, nullptr);
+}
+
+void Scene::Unlink(Object* object)
 {
 	if (std::vector<Object*>* siblings = Siblings(object))
 		siblings->erase(std::remove(siblings->begin(), siblings->end(), object), siblings->end());
 	object->parent = nullptr;
 	object->inTree = false;
-	SetDocument(object, nullptr);
 }
 
 bool Scene::IsAncestor(const Object* ancestor, const Object* object) const
 {
-	for (const Object* up = object->parent; up; up = up->parent)
+	// Up from the object and down through the ancestor's subtree in step:
+	// the walk that ends first answers, so neither a deep object under a
+	// small tree nor a small object under a deep chain costs the long walk.
+	const Object* up = object->parent;
+	std::vector<const Object*> down(ancestor->children.begin(), ancestor->children.end());
+	while (up && !down.empty())
 	{
 		if (up == ancestor)
 			return true;
+		up = up->parent;
+		const Object* next = down.back();
+		down.pop_back();
+		if (next == object)
+			return true;
+		down.insert(down.end(), next->children.begin(), next->children.end());
 	}
-	return false;
+	return up == ancestor;
 }
 
 std::vector<Object*> Scene::LooseObjects() const

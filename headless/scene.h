@@ -81,6 +81,10 @@ public:
 	UndoHistory undoHistory;
 };
 
+// The object and everything under it, each parent before its children and
+// children in their order: a walk that no depth of nesting can overflow.
+std::vector<Object*> Subtree(Object& object);
+
 // An atom, possibly null, as an object or a document, or null.
 inline Object* AsObject(Atom* atom)
 {
@@ -136,6 +140,13 @@ public:
 	void InsertUnder(Object* object, Object* parent, bool last);
 	void InsertAt(Document* document, Object* object, Object* parent, Object* pred);
 	void Remove(Object* object);
+	// Takes the object out of its siblings as Remove does, but leaves the
+	// documents of its subtree to a later SettleDocument.
+	void Unlink(Object* object);
+	// The object and everything under it lie in `document` (null: in none).
+	void SettleDocument(Object* object, Document* document);
+	// Whether `object` lies under `ancestor`. Costs the smaller of the
+	// depth of `object` and the size of `ancestor`'s subtree.
 	bool IsAncestor(const Object* ancestor, const Object* object) const;
 
 	// Objects in no tree that nobody freed.
@@ -143,7 +154,6 @@ public:
 
 private:
 	void Forget(Atom* atom);
-	void SetDocument(Object* object, Document* document);
 
 	Finaliser _finaliser;
 	AtomId _nextId = 1;

@@ -10,8 +10,10 @@
 namespace headless
 {
 
-// Neither side of an image may be longer.
-constexpr unsigned MAX_IMAGE_SIDE = 16384;
+// Neither side of an image may be longer. The host loads images as icons,
+// and an attribute-manager icon is at most a few hundred pixels; a larger
+// one is refused before anything is decoded (see LoadTiff).
+constexpr unsigned MAX_IMAGE_SIDE = 1024;
 
 // Ok with `width` and `height` set; FileError when the file cannot be opened
 // as a TIFF; FileStructure when its size is out of range or its pixels cannot

@@ -11,13 +11,6 @@ namespace headless
 namespace
 {
 
-void AddSubtree(Object& object, std::vector<Object*>& objects)
-{
-	objects.push_back(&object);
-	for (Object* child : object.children)
-		AddSubtree(*child, objects);
-}
-
 bool Holds(const std::vector<Object*>& objects, const Object* object)
 {
 	return std::find(objects.begin(), objects.end(), object) != objects.end();
@@ -77,7 +70,7 @@ void Strip(UndoStep& step, const ObjectSet& gone)
 	std::erase_if(step.records, [](const UndoRecord& record) { return record.before.empty(); });
 }
 
-void Strip(std::vector<UndoStep>& steps, const ObjectSet& gone)
+void Strip(std::deque<UndoStep>& steps, const ObjectSet& gone)
 {
 	for (UndoStep& step : steps)
 		Strip(step, gone);
@@ -136,7 +129,7 @@ bool Undo::Record(Document& document, std::int32_t type, Object& object, const c
 			return false;
 	}
 	if (record.subtrees)
-		AddSubtree(object, record.covered);
+		record.covered = Subtree(object);
 	else
 		record.covered.push_back(&object);
 
@@ -148,6 +141,7 @@ bool Undo::Record(Document& document, std::int32_t type, Object& object, const c
 		history.done.push_back(UndoStep { { std::move(record) } });
 		history.undone.clear();
 		++history.looseSteps;
+		DropOldest(history);
 	}
 	std::erase_if(history.unrecorded, [&](const UnrecordedInsertion& insertion) { return Covered(history, *insertion.object); });
 	return true;
@@ -185,8 +179,7 @@ void Undo::NoteInsertion(Object& object, const char* entry)
 
 void Undo::Forget(Object& object)
 {
-	std::vector<Object*> subtree;
-	AddSubtree(object, subtree);
+	const std::vector<Object*> subtree = Subtree(object);
 	const ObjectSet gone(subtree.begin(), subtree.end());
 	for (Document* document : _scene.Documents())
 	{
@@ -221,6 +214,7 @@ void Undo::LeaveModule(const std::string& call)
 		}
 		history.unrecorded.clear();
 		history.looseSteps = 0;
+		DropOldest(history);
 	}
 }
 
@@ -249,6 +243,26 @@ void Undo::CloseOpenStep(UndoHistory& history)
 	}
 	history.open.reset();
 	history.looseSteps = 0;
+	DropOldest(history);
+}
+
+void Undo::DropOldest(UndoHistory& history)
+{
+	while (history.done.size() > std::max(history.depth, history.looseSteps))
+		history.done.pop_front();
+}
+
+bool Undo::SetDepth(Document& document, std::size_t depth)
+{
+	if (depth == 0)
+		return false;
+	UndoHistory& history = document.undoHistory;
+	history.depth = depth;
+	DropOldest(history);
+	// Redo keeps the steps nearest to the present.
+	while (history.undone.size() > depth)
+		history.undone.pop_front();
+	return true;
 }
 
 bool Undo::TakeBack(Document& document)
@@ -273,6 +287,7 @@ bool Undo::Replay(Document& document)
 	history.undone.pop_back();
 	for (UndoRecord& record : step.records)
 		Exchange(_scene, record.before, record.after);
+	DropOldest(history);
 	return true;
 }
 

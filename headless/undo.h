@@ -59,11 +59,18 @@ public:
 	bool TakeBack(Document& document);
 	bool Replay(Document& document);
 	std::size_t Steps(const Document& document) const { return document.undoHistory.done.size(); }
+	// How many steps undo keeps: a setting of the document. A new step
+	// beyond it drops the oldest, and with it the snapshots it held; a
+	// smaller depth drops the oldest steps at once. False for 0.
+	bool SetDepth(Document& document, std::size_t depth);
+	std::size_t Depth(const Document& document) const { return document.undoHistory.depth; }
 	std::size_t RedoSteps(const Document& document) const { return document.undoHistory.undone.size(); }
 
 private:
 	bool Covered(const UndoHistory& history, const Object& object) const;
 	void CloseOpenStep(UndoHistory& history);
+	// Drops the oldest steps beyond the depth, but none the running module call still builds on.
+	void DropOldest(UndoHistory& history);
 
 	Scene& _scene;
 	ProtocolLog& _protocol;

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ constexpr std::int32_t UNDOTYPE_CHANGE = 40;
 constexpr std::int32_t UNDOTYPE_CHANGE_NOCHILDREN = 41;
 constexpr std::int32_t UNDOTYPE_NEWOBJ = 44;
 constexpr std::int32_t UNDOTYPE_DELETEOBJ = 45;
+
+// How many steps undo can take back in a new document; older ones are dropped.
+constexpr std::size_t DEFAULT_UNDO_DEPTH = 100;
 
 // Where an object lies: at the top level of a document, under a parent, or in no tree.
 struct Place
@@ -73,8 +77,9 @@ struct UnrecordedInsertion
 
 struct UndoHistory
 {
-	std::vector<UndoStep> done;   // undo takes back the last
-	std::vector<UndoStep> undone; // redo replays the last
+	std::deque<UndoStep> done;   // undo takes back the last
+	std::deque<UndoStep> undone; // redo replays the last
+	std::size_t depth = DEFAULT_UNDO_DEPTH; // at least 1
 	// The step being built: a host action's, or the module's outermost group.
 	std::optional<UndoStep> open;
 	bool hostAction = false;

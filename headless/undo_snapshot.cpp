@@ -1,6 +1,7 @@
 #include "headless/undo_snapshot.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace headless
 {
@@ -26,18 +27,6 @@ ObjectState StateOf(Scene& scene, Object& object, bool content, bool children)
 	return state;
 }
 
-void AddTree(Scene& scene, Object& object, Snapshot& snapshot)
-{
-	snapshot.push_back(StateOf(scene, object, true, true));
-	for (Object* child : object.children)
-		AddTree(scene, *child, snapshot);
-}
-
-bool KeepsChildrenOf(const Snapshot& snapshot, const Object* object)
-{
-	return std::any_of(snapshot.begin(), snapshot.end(), [&](const ObjectState& state) { return state.object == object && state.hasChildren; });
-}
-
 // The sibling after which `place` puts an object back; null for the first position.
 Object* PredecessorAt(const Place& place)
 {
@@ -47,11 +36,25 @@ Object* PredecessorAt(const Place& place)
 	return siblings[std::min(place.index, siblings.size()) - 1];
 }
 
-void SettleDocument(Object& object, Document* document)
+// The tops of the trees the objects lie in, each once; every object is
+// climbed past at most once, however deep the trees.
+std::vector<Object*> TopsOf(const std::vector<Object*>& objects)
 {
-	object.document = document;
-	for (Object* child : object.children)
-		SettleDocument(*child, document);
+	std::unordered_set<const Object*> passed;
+	std::vector<Object*> tops;
+	for (Object* object : objects)
+	{
+		Object* up = object;
+		bool fresh = passed.insert(up).second;
+		while (fresh && up->parent)
+		{
+			up = up->parent;
+			fresh = passed.insert(up).second;
+		}
+		if (fresh)
+			tops.push_back(up);
+	}
+	return tops;
 }
 
 } // namespace
@@ -72,7 +75,8 @@ Place PlaceOf(Scene& scene, Object& object)
 Snapshot TakeTree(Scene& scene, Object& object)
 {
 	Snapshot snapshot;
-	AddTree(scene, object, snapshot);
+	for (Object* next : Subtree(object))
+		snapshot.push_back(StateOf(scene, *next, true, true));
 	return snapshot;
 }
 
@@ -98,19 +102,34 @@ Snapshot TakeLike(Scene& scene, const Snapshot& model)
 
 void Restore(Scene& scene, const Snapshot& snapshot)
 {
+	// Objects leave their trees by Unlink, which leaves their documents
+	// alone: the trees they end up in are settled once at the end, so that
+	// restoring a deep subtree costs its size, not its size times its depth.
+	std::vector<Object*> touched;
+	std::unordered_set<const Object*> rebuilt; // objects whose children the snapshot lists
+	for (const ObjectState& state : snapshot)
+	{
+		touched.push_back(state.object);
+		if (state.hasChildren)
+			rebuilt.insert(state.object);
+	}
+
 	// Out with everything the snapshot places: its objects and their present children.
 	for (const ObjectState& state : snapshot)
 	{
 		if (state.hasChildren)
 		{
 			for (Object* child : std::vector<Object*>(state.object->children))
-				scene.Remove(child);
+			{
+				scene.Unlink(child);
+				touched.push_back(child);
+			}
 		}
 	}
 	for (const ObjectState& state : snapshot)
 	{
 		if (state.object->inTree)
-			scene.Remove(state.object);
+			scene.Unlink(state.object);
 	}
 
 	// Contents and children as they were.
@@ -128,10 +147,11 @@ void Restore(Scene& scene, const Snapshot& snapshot)
 		for (Object* child : state.children)
 		{
 			if (child->inTree)
-				scene.Remove(child);
+				scene.Unlink(child);
 			child->parent = &object;
 			child->inTree = true;
 			object.children.push_back(child);
+			touched.push_back(child);
 		}
 	}
 
@@ -140,7 +160,7 @@ void Restore(Scene& scene, const Snapshot& snapshot)
 	for (const ObjectState& state : snapshot)
 	{
 		const Place& place = state.place;
-		if (place.inTree && (place.parent || place.document) && !(place.parent && KeepsChildrenOf(snapshot, place.parent)))
+		if (place.inTree && (place.parent || place.document) && !(place.parent && rebuilt.count(place.parent)))
 			outer.push_back(&state);
 	}
 	std::stable_sort(outer.begin(), outer.end(), [](const ObjectState* a, const ObjectState* b) { return a->place.index < b->place.index; });
@@ -150,13 +170,8 @@ void Restore(Scene& scene, const Snapshot& snapshot)
 		scene.InsertAt(place.parent ? place.parent->document : place.document, state->object, place.parent, PredecessorAt(place));
 	}
 
-	for (const ObjectState& state : snapshot)
-	{
-		Object* top = state.object;
-		while (top->parent)
-			top = top->parent;
-		SettleDocument(*top, top->inTree ? top->document : nullptr);
-	}
+	for (Object* top : TopsOf(touched))
+		scene.SettleDocument(top, top->inTree ? top->document : nullptr);
 }
 
 } // namespace headless

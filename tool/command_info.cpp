@@ -23,7 +23,7 @@ int RunInfo(Session& session, std::ostream& out)
 	registration["icon"] = arrow.iconSize ? Json::array({ arrow.iconSize->first, arrow.iconSize->second }) : Json(nullptr);
 	info["registration"] = registration;
 	info["console"] = host.console.lines;
-	out << info.dump() << '\n';
+	out << Dump(info) << '\n';
 	return 0;
 }
 

@@ -17,7 +17,7 @@ int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& e
 	else if (format.kind == "obj")
 		out << ContourObj(contour);
 	else
-		out << ContourJson(contour).dump() << '\n';
+		out << Dump(ContourJson(contour)) << '\n';
 	return 0;
 }
 

@@ -28,7 +28,7 @@ int RunParams(Session& session, bool empty, const std::vector<ParameterEdit>& ed
 		result[std::to_string(parameter->id)] = entry;
 	}
 	session.CheckProtocol();
-	out << result.dump() << '\n';
+	out << Dump(result) << '\n';
 	return 0;
 }
 

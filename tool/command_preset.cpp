@@ -16,7 +16,7 @@ int RunPresetShow(Session& session, const std::string& file, std::ostream& out, 
 	Json result;
 	result["loaded"] = loaded;
 	result["values"] = values;
-	out << result.dump() << '\n';
+	out << Dump(result) << '\n';
 	if (!loaded)
 		err << "pointsmith-host: " << file << " was not loaded\n";
 	return loaded ? 0 : 1;

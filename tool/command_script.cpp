@@ -1,8 +1,9 @@
-#include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "headless/paths.h"
+#include "headless/resources/file_text.h"
 #include "tool/commands.h"
 #include "tool/contour_output.h"
 #include "tool/parameter_input.h"
@@ -19,21 +20,24 @@ std::string ReadScript(const std::string& file)
 		text << std::cin.rdbuf();
 		return text.str();
 	}
-	std::ifstream in(headless::FromUtf8(file), std::ios::binary);
-	if (!in)
-		throw InputError("cannot read the script " + file);
-	text << in.rdbuf();
-	return text.str();
+	std::string bytes;
+	const headless::resources::FileProblem problem = headless::resources::ReadFileText(headless::FromUtf8(file), bytes);
+	if (problem != headless::resources::FileProblem::None)
+		throw InputError("cannot read the script " + file + ": " + std::string(headless::resources::Describe(problem)));
+	return bytes;
 }
 
-int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err)
+int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err, const std::string& file)
 {
 	script::Script script(session.Host(), *session.Document(), out);
-	std::istringstream lines(text);
+	// Editors on Windows begin a UTF-8 file with a byte-order mark.
+	constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+	std::istringstream lines(text.starts_with(BYTE_ORDER_MARK) ? text.substr(BYTE_ORDER_MARK.size()) : text);
 	std::string line;
 	for (int number = 1; std::getline(lines, line); ++number)
 	{
-		const std::string where = "line " + std::to_string(number) + ": ";
+		// A file's errors read as the tool's others, FILE:LINE: reason; standard input's as line N: reason.
+		const std::string where = file == "-" ? "line " + std::to_string(number) + ": " : "pointsmith-host: " + file + ":" + std::to_string(number) + ": ";
 		try
 		{
 			script.Run(script::SplitWords(line));

@@ -45,13 +45,16 @@ struct OutlineFormat
 // The contour of a new arrow.
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out);
 
-// A script's text: FILE, or standard input for "-". Throws InputError when it cannot be read.
+// A script's text: FILE, or standard input for "-". Throws InputError saying
+// why when it cannot be read (no such file, a directory, ...).
 std::string ReadScript(const std::string& file);
 
-// Runs a script line by line (tool/script/script.h). A line that cannot run
-// stops it with "line N: reason" on `err`: exit 2 for bad input, 3 for a
-// protocol fault of the module, 1 when the module gave no contour to print.
-int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err);
+// Runs a script line by line (tool/script/script.h), a byte-order mark at
+// its start skipped. A line that cannot run stops it with
+// "pointsmith-host: FILE:N: reason" on `err` ("line N: reason" for standard
+// input, FILE "-"): exit 2 for bad input, 3 for a protocol fault of the
+// module, 1 when the module gave no contour to print.
+int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err, const std::string& file = "-");
 
 } // namespace tool
 

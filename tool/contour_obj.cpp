@@ -12,7 +12,7 @@ std::string ContourObj(const Contour& contour)
 	obj << "# Pointsmith arrow outline: " << contour.points.size() << " points, " << (contour.closed ? "closed" : "open") << "\n";
 	obj << "o arrow_outline\n";
 	for (const headless::Vector3& p : contour.points)
-		obj << "v " << Json(p[0]).dump() << ' ' << Json(p[1]).dump() << ' ' << Json(p[2]).dump() << '\n';
+		obj << "v " << Dump(Json(p[0])) << ' ' << Dump(Json(p[1])) << ' ' << Dump(Json(p[2])) << '\n';
 	if (!contour.points.empty())
 	{
 		obj << 'l';

@@ -5,6 +5,11 @@
 namespace tool
 {
 
+std::string Dump(const Json& json)
+{
+	return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 Json ValueToJson(const headless::Value& value, const headless::Scene& scene)
 {
 	if (auto* flag = std::get_if<bool>(&value))

@@ -14,6 +14,11 @@ namespace tool
 
 using Json = nlohmann::ordered_json;
 
+// The JSON text. Text that is no UTF-8 (a module's console line, a file
+// name) is printed with U+FFFD in place of each bad byte: output never fails
+// on it.
+std::string Dump(const Json& json);
+
 // One parameter value as JSON; a link prints as its object's name, or its
 // kind where it has none, and null when the object is gone.
 Json ValueToJson(const headless::Value& value, const headless::Scene& scene);

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "headless/paths.h"
+#include "headless/resources/utf8.h"
 #include "tool/command_line.h"
 #include "tool/commands.h"
 #include "tool/executable_path.h"
@@ -71,7 +72,7 @@ std::vector<tool::ParameterEdit> OrderedEdits(const CLI::App& command, const Arr
 			const std::string& text = options.sets.at(nextSet++);
 			const std::size_t equals = text.find('=');
 			if (equals == std::string::npos)
-				throw tool::InputError("--set needs NAME=VALUE, got '" + text + "'");
+				throw tool::InputError("--set needs NAME=VALUE, got " + headless::resources::Quote(text));
 			edits.push_back({ text.substr(0, equals), text.substr(equals + 1) });
 		}
 		else if (option == options.unset)
@@ -152,7 +153,7 @@ int main(int argc, char** argv)
 
 		tool::Session session(module);
 		if (*script)
-			return tool::RunScript(session, scriptText, std::cout, std::cerr);
+			return tool::RunScript(session, scriptText, std::cout, std::cerr, scriptFile);
 		if (*info)
 			return tool::RunInfo(session, std::cout);
 		if (*outline)
@@ -171,9 +172,17 @@ int main(int argc, char** argv)
 	{
 		return Report(error, EXIT_INPUT);
 	}
-	// A host error, or anything else the headless host threw.
-	catch (const std::exception& error)
+	catch (const tool::HostError& error)
 	{
 		return Report(error, EXIT_HOST);
+	}
+	// Anything else the headless host threw: a library's own text means nothing to a user.
+	catch (const std::bad_alloc&)
+	{
+		return Report(std::runtime_error("out of memory"), EXIT_HOST);
+	}
+	catch (const std::exception&)
+	{
+		return Report(std::runtime_error("the headless host failed unexpectedly"), EXIT_HOST);
 	}
 }

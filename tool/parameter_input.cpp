@@ -1,7 +1,9 @@
 #include "tool/parameter_input.h"
 
 #include <charconv>
-#include <regex>
+#include <string_view>
+
+#include "headless/resources/utf8.h"
 
 namespace tool
 {
@@ -17,10 +19,44 @@ std::string Describe(const DescriptionElement& parameter)
 	return parameter.symbol + " (" + std::string(headless::resources::KeywordOf(parameter.kind)) + ")";
 }
 
+// Whether `text` is [+-]?(digits[.digits] | .digits)([eE][+-]?digits)?. A
+// scan of its own: a regular expression recurses once a character and ends
+// the tool on a number thirty thousand digits long.
+bool IsDecimal(std::string_view text)
+{
+	std::size_t at = 0;
+	const auto skip = [&](std::string_view characters) {
+		if (at < text.size() && characters.find(text[at]) != std::string_view::npos)
+			++at;
+	};
+	const auto digits = [&] {
+		const std::size_t start = at;
+		while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+			++at;
+		return at - start;
+	};
+	skip("+-");
+	std::size_t mantissa = digits();
+	if (at < text.size() && text[at] == '.')
+	{
+		++at;
+		mantissa += digits();
+	}
+	if (mantissa == 0)
+		return false;
+	if (at < text.size() && (text[at] == 'e' || text[at] == 'E'))
+	{
+		++at;
+		skip("+-");
+		if (digits() == 0)
+			return false;
+	}
+	return at == text.size();
+}
+
 bool ParseReal(const std::string& text, double& value)
 {
-	static const std::regex NUMBER(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
-	if (!std::regex_match(text, NUMBER))
+	if (!IsDecimal(text))
 		return false;
 	const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
 	const char* end = text.data() + text.size();
@@ -84,7 +120,8 @@ std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::
 			return ParseVector(text, vector) ? std::optional<headless::Value>(vector) : std::nullopt;
 		}
 		case headless::ValueKind::String:
-			return text;
+			// Text values are UTF-8 everywhere in the host; anything else would fail every later print.
+			return headless::resources::IsValidUtf8(text) ? std::optional<headless::Value>(text) : std::nullopt;
 		default:
 			return std::nullopt;
 	}
@@ -98,6 +135,7 @@ std::string ExpectedText(headless::ValueKind kind)
 		case headless::ValueKind::Int32: return "a 32-bit integer";
 		case headless::ValueKind::Float: return "a finite number";
 		case headless::ValueKind::Vector: return "x,y,z";
+		case headless::ValueKind::String: return "UTF-8 text";
 		default: return "a value";
 	}
 }
@@ -117,7 +155,7 @@ const DescriptionElement& FindParameter(const headless::resources::Description& 
 	if (!element && ReadInteger(name, id))
 		element = description.Find(id);
 	if (!element || !element->IsParameter())
-		throw InputError("unknown parameter '" + name + "'");
+		throw InputError("unknown parameter " + headless::resources::Quote(name));
 	return *element;
 }
 
@@ -128,7 +166,7 @@ headless::Value ParseParameterValue(const DescriptionElement& parameter, const s
 		throw InputError("cannot set " + Describe(parameter) + " from the command line");
 	std::optional<headless::Value> value = ReadValueAs(kind, text);
 	if (!value)
-		throw InputError("bad value for " + Describe(parameter) + ": '" + text + "' (expected " + ExpectedText(kind) + ")");
+		throw InputError("bad value for " + Describe(parameter) + ": " + headless::resources::Quote(text) + " (expected " + ExpectedText(kind) + ")");
 	return std::move(*value);
 }
 

@@ -25,7 +25,7 @@ struct InputError : std::runtime_error
 const headless::resources::DescriptionElement& FindParameter(const headless::resources::Description& description, const std::string& name);
 
 // VALUE read by the parameter's declared type: BOOL true/false/1/0, LONG an
-// integer, REAL a decimal or exponent number (no nan, no inf), STRING as is,
+// integer, REAL a decimal or exponent number (no nan, no inf), STRING UTF-8 text,
 // VECTOR x,y,z. Buttons and links take no value. Throws InputError.
 headless::Value ParseParameterValue(const headless::resources::DescriptionElement& parameter, const std::string& text);
 

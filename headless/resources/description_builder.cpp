@@ -4,6 +4,7 @@
 #include "headless/resources/enum_header.h"
 #include "headless/resources/labels.h"
 #include "headless/resources/resource_error.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
@@ -13,7 +14,7 @@ Description BuildDescription(const std::string& name, const DescriptionSources& 
 	for (const EnumEntry& entry : entries)
 	{
 		if (!scope.symbols.emplace(entry.name, entry.value).second)
-			throw ResourceError(sources.header.file, entry.line, "'" + entry.name + "' is already declared by a host description");
+			throw ResourceError(sources.header.file, entry.line, Quote(entry.name) + " is already declared by a host description");
 	}
 	for (auto& [symbol, label] : ParseLabels(sources.strings, name, entries, sources.header.file))
 		scope.labels.insert_or_assign(symbol, std::move(label));

@@ -1,6 +1,7 @@
 #include "headless/resources/description_parser.h"
 
 #include "headless/resources/token_cursor.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
@@ -37,7 +38,7 @@ private:
 	{
 		const auto found = _scope.symbols.find(symbol.text);
 		if (found == _scope.symbols.end())
-			_cursor.FailAt(symbol, "unknown symbol '" + symbol.text + "'");
+			_cursor.FailAt(symbol, "unknown symbol " + Quote(symbol.text));
 		return found->second;
 	}
 
@@ -48,7 +49,7 @@ private:
 		{
 			const auto [owner, added] = _owners.emplace(element.id, element.symbol);
 			if (!added)
-				_cursor.FailAt(at, "ID " + std::to_string(element.id) + " of '" + element.symbol + "' is already used by '" + owner->second + "'");
+				_cursor.FailAt(at, "ID " + std::to_string(element.id) + " of " + Quote(element.symbol) + " is already used by " + Quote(owner->second));
 		}
 		_result.elements.push_back(std::move(element));
 	}
@@ -75,7 +76,7 @@ private:
 		_cursor.ExpectPunctuation(';');
 		const Description* included = _scope.FindDescription(name.text);
 		if (!included)
-			_cursor.FailAt(name, "INCLUDE of unknown description '" + name.text + "'");
+			_cursor.FailAt(name, "INCLUDE of unknown description " + Quote(name.text));
 		for (DescriptionElement element : included->elements)
 		{
 			if (element.group == 0)
@@ -110,11 +111,14 @@ private:
 		}
 		// The group comes before its children, so its properties are
 		// collected aside and filled in once the body is read.
+		if (++_nesting > kMaxGroupNesting)
+			_cursor.FailAt(open, "groups nest deeper than " + std::to_string(kMaxGroupNesting) + " levels");
 		const std::size_t index = _result.elements.size();
 		const int32_t childGroup = element.symbol.empty() ? group : element.id;
 		Add(std::move(element), blame);
 		DescriptionElement properties{};
 		ParseGroupBody(open, childGroup, properties);
+		--_nesting;
 		_result.elements[index].properties = std::move(properties.properties);
 		_result.elements[index].cycle = std::move(properties.cycle);
 	}
@@ -125,7 +129,7 @@ private:
 		{
 			const Token& key = _cursor.ExpectIdentifier("a property");
 			if (key.text == "INCLUDE" || ElementKindOf(key.text))
-				_cursor.FailAt(key, "'" + key.text + "' cannot appear inside " + std::string(KeywordOf(element.kind)));
+				_cursor.FailAt(key, Quote(key.text) + " cannot appear inside " + std::string(KeywordOf(element.kind)));
 			ParseProperty(key, element);
 		}
 	}
@@ -155,14 +159,14 @@ private:
 			while (AtWord())
 				words.push_back(&_cursor.Next());
 			if (_cursor.AtPunctuation('{'))
-				_cursor.FailAt(key, "unknown element '" + key.text + "'");
+				_cursor.FailAt(key, "unknown element " + Quote(key.text));
 			_cursor.ExpectPunctuation(';');
 		}
 		std::vector<std::string> values;
 		for (const Token* word : words)
 			values.push_back(word->text);
 		if (!element.properties.emplace(key.text, std::move(values)).second)
-			_cursor.FailAt(key, "property '" + key.text + "' is given twice");
+			_cursor.FailAt(key, "property " + Quote(key.text) + " is given twice");
 		if (key.text == "CYCLE")
 		{
 			for (const Token* entry : words)
@@ -174,6 +178,7 @@ private:
 	const DescriptionScope& _scope;
 	Description _result;
 	std::map<int32_t, std::string> _owners; // ID -> symbol that uses it
+	int _nesting = 0;                       // GROUPs open around the parser
 };
 
 }

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "headless/resources/token_cursor.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
@@ -44,9 +45,9 @@ void ParseEnum(TokenCursor& cursor, std::vector<EnumEntry>& entries, std::set<st
 		const Token& name = cursor.ExpectIdentifier("a symbol");
 		const int64_t value = cursor.AcceptPunctuation('=') ? ExpectInteger(cursor) : next;
 		if (!FitsInt32(value))
-			cursor.FailAt(name, "value of '" + name.text + "' does not fit in 32 bits");
+			cursor.FailAt(name, "value of " + Quote(name.text) + " does not fit in 32 bits");
 		if (!names.insert(name.text).second)
-			cursor.FailAt(name, "'" + name.text + "' is declared twice");
+			cursor.FailAt(name, Quote(name.text) + " is declared twice");
 		entries.push_back({name.text, static_cast<int32_t>(value), name.line});
 		next = value + 1;
 		if (!cursor.AcceptPunctuation(','))

@@ -4,6 +4,7 @@
 
 #include "headless/resources/resource_error.h"
 #include "headless/resources/string_table.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
@@ -21,7 +22,7 @@ LabelTable ParseLabels(const SourceText& strings, std::string_view tableName, co
 	{
 		const bool isDeclared = std::ranges::find(declared, entry.symbol, &EnumEntry::name) != declared.end();
 		if (!isDeclared && (tableName.empty() || entry.symbol != tableName))
-			throw ResourceError(strings.file, entry.line, "'" + entry.symbol + "' is not declared in " + headerFile);
+			throw ResourceError(strings.file, entry.line, Quote(entry.symbol) + " is not declared in " + headerFile);
 		labels.emplace(entry.symbol, entry.text);
 	}
 	return labels;

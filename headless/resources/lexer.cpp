@@ -182,7 +182,7 @@ private:
 			++_pos;
 		std::string text(_text.substr(start, _pos - start));
 		if (malformed)
-			Fail(_line, "malformed number '" + text + "'");
+			Fail(_line, "malformed number " + Quote(text));
 		return {TokenKind::Number, std::move(text), _line};
 	}
 

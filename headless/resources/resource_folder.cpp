@@ -2,17 +2,21 @@
 
 #include "headless/resources/description_builder.h"
 #include "headless/resources/enum_header.h"
+#include "headless/resources/file_text.h"
 #include "headless/resources/host_descriptions.h"
 #include "headless/resources/labels.h"
 #include "headless/resources/lexer.h"
 #include "headless/resources/source_files.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
 ResourceFolder ResourceFolder::Load(const std::filesystem::path& folder, const std::string& language)
 {
-	if (!std::filesystem::is_directory(folder))
+	if (const FileProblem problem = CheckFolder(folder); problem == FileProblem::Missing)
 		throw ResourceError::Missing(folder.string());
+	else if (problem != FileProblem::None)
+		throw ResourceError(folder.string(), 0, "cannot be read: " + std::string(Describe(problem)));
 	const SourceText header = ReadSource(folder, "c4d_symbols.h");
 	const std::vector<EnumEntry> symbols = ParseEnumHeader(header.text, header.file);
 	const LabelTable texts = ParseLabels(ReadLocalizedSource(folder, language, "c4d_strings.str"), "", symbols, header.file);
@@ -50,7 +54,7 @@ Description ResourceFolder::LoadDescription(const std::string& name) const
 	// The name becomes part of file paths: anything but an identifier could
 	// lead outside the folder.
 	if (!IsIdentifier(name))
-		throw ResourceError(base.generic_string(), 0, "not a valid description name");
+		throw ResourceError("description/" + Excerpt(name), 0, "not a valid description name");
 	const DescriptionSources sources{
 		ReadSource(_folder, base.string() + ".h"),
 		ReadSource(_folder, base.string() + ".res"),

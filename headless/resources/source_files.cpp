@@ -1,24 +1,24 @@
 #include "headless/resources/source_files.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 
+#include "headless/resources/file_text.h"
 #include "headless/resources/resource_error.h"
 
 namespace headless::resources {
 
 namespace {
 
+// Null when there is no such file; throws ResourceError saying why for a
+// file that is there but cannot be read.
 std::optional<SourceText> TryRead(const std::filesystem::path& folder, const std::filesystem::path& relative)
 {
-	const std::filesystem::path path = folder / relative;
-	if (!std::filesystem::is_regular_file(path))
+	std::string text;
+	const FileProblem problem = ReadFileText(folder / relative, text);
+	if (problem == FileProblem::Missing)
 		return std::nullopt;
-	std::ifstream stream(path, std::ios::binary);
-	std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-	if (stream.bad() || !stream.is_open())
-		throw ResourceError(relative.generic_string(), 0, "cannot be read");
+	if (problem != FileProblem::None)
+		throw ResourceError(relative.generic_string(), 0, "cannot be read: " + std::string(Describe(problem)));
 	return SourceText{relative.generic_string(), std::move(text)};
 }
 

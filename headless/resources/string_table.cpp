@@ -4,6 +4,7 @@
 
 #include "headless/resources/resource_error.h"
 #include "headless/resources/token_cursor.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
 
@@ -35,7 +36,7 @@ StringTable ParseStringTable(std::string_view text, const std::string& file)
 	{
 		StringEntry entry = ParseEntry(cursor);
 		if (!symbols.insert(entry.symbol).second)
-			throw ResourceError(file, entry.line, "'" + entry.symbol + "' has a string already");
+			throw ResourceError(file, entry.line, Quote(entry.symbol) + " has a string already");
 		table.entries.push_back(std::move(entry));
 	}
 	cursor.ExpectEnd();

@@ -1,21 +1,9 @@
 #include "headless/resources/token_cursor.h"
 
 #include "headless/resources/resource_error.h"
+#include "headless/resources/utf8.h"
 
 namespace headless::resources {
-
-namespace {
-
-// Builds the text in place: `"'" + std::string(...)` trips a false -Wrestrict
-// of g++ 12 in optimised builds.
-std::string Quoted(std::string_view text)
-{
-	std::string quoted(1, '\'');
-	quoted.append(text).push_back('\'');
-	return quoted;
-}
-
-}
 
 TokenCursor::TokenCursor(std::vector<Token> tokens, std::string file)
 	: _tokens(std::move(tokens)), _file(std::move(file))
@@ -61,7 +49,7 @@ bool TokenCursor::AcceptPunctuation(char c)
 const Token& TokenCursor::ExpectPunctuation(char c)
 {
 	if (!AtPunctuation(c))
-		FailExpected(Quoted(std::string_view(&c, 1)));
+		FailExpected(Quote(std::string_view(&c, 1)));
 	return Next();
 }
 
@@ -75,7 +63,7 @@ const Token& TokenCursor::ExpectIdentifier(std::string_view what)
 const Token& TokenCursor::ExpectKeyword(std::string_view keyword)
 {
 	if (!AtKind(TokenKind::Identifier) || Peek().text != keyword)
-		FailExpected(Quoted(keyword));
+		FailExpected(Quote(keyword));
 	return Next();
 }
 
@@ -110,8 +98,8 @@ std::string Describe(const Token& token)
 	switch (token.kind)
 	{
 	case TokenKind::End: return "end of file";
-	case TokenKind::String: return "string \"" + token.text + "\"";
-	default: return Quoted(token.text);
+	case TokenKind::String: return "string \"" + Excerpt(token.text) + "\"";
+	default: return Quote(token.text);
 	}
 }
 

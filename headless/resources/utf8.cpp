@@ -61,6 +61,58 @@ std::size_t Utf8SequenceLength(std::string_view bytes)
 	return lead.length;
 }
 
+bool IsValidUtf8(std::string_view bytes)
+{
+	for (std::size_t at = 0; at < bytes.size();)
+	{
+		const std::size_t length = Utf8SequenceLength(bytes.substr(at));
+		if (length == 0)
+			return false;
+		at += length;
+	}
+	return true;
+}
+
+std::string Excerpt(std::string_view text)
+{
+	std::string out;
+	std::size_t characters = 0;
+	for (std::size_t at = 0; at < text.size(); ++characters)
+	{
+		if (characters == kQuotedLength)
+			return out + "...";
+		const unsigned char byte = ByteAt(text, at);
+		std::size_t length = Utf8SequenceLength(text.substr(at));
+		// C1 control characters (U+0080 to U+009F) steer terminals as the C0 ones do.
+		if (byte == 0xC2 && length == 2 && ByteAt(text, at + 1) < 0xA0)
+			length = 0;
+		if (length > 1 || (length == 1 && byte >= 0x20 && byte != 0x7F))
+			out.append(text.substr(at, length));
+		else if (byte == '\n')
+			out += "\\n";
+		else if (byte == '\t')
+			out += "\\t";
+		else if (byte == '\r')
+			out += "\\r";
+		else
+		{
+			constexpr char HEX[] = "0123456789ABCDEF";
+			out += "\\x";
+			out.push_back(HEX[byte >> 4]);
+			out.push_back(HEX[byte & 0xF]);
+		}
+		at += length == 0 ? 1 : length;
+	}
+	return out;
+}
+
+std::string Quote(std::string_view text)
+{
+	std::string quoted(1, '\'');
+	quoted.append(Excerpt(text)).push_back('\'');
+	return quoted;
+}
+
 void AppendUtf8(std::string& out, char32_t code)
 {
 	const auto byte = [&out](char32_t value) { out.push_back(static_cast<char>(value)); };

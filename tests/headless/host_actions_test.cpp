@@ -66,6 +66,40 @@ TEST_F(HostActions, AnObjectCannotMoveUnderItselfOrIntoAnotherDocument)
 	EXPECT_EQ(host.undo.Steps(*document), 3u);
 }
 
+TEST_F(HostActions, AChainTwoHundredThousandDeepIsMovedUndoneReplayedAndDestroyed)
+{
+	// Deep enough that any walk of the hierarchy on the call stack overflows it.
+	constexpr int DEPTH = 200000;
+	Object* top = FromMenu(OBJECT_NULL, "top");
+	Object* deepest = top;
+	for (int i = 1; i < DEPTH; ++i)
+	{
+		Object* next = host.scene.NewObject(OBJECT_NULL);
+		host.scene.InsertUnder(next, deepest, false);
+		deepest = next;
+	}
+	Object* holder = FromMenu(OBJECT_NULL, "holder");
+	const std::size_t steps = host.undo.Steps(*document);
+
+	ASSERT_TRUE(host.MoveObject(top, holder));
+	EXPECT_FALSE(host.MoveObject(holder, deepest));
+	EXPECT_EQ(deepest->document, document);
+	ASSERT_TRUE(host.undo.TakeBack(*document));
+	EXPECT_EQ(top->parent, nullptr);
+	EXPECT_EQ(deepest->document, document);
+	ASSERT_TRUE(host.undo.Replay(*document));
+	EXPECT_EQ(top->parent, holder);
+	EXPECT_EQ(host.undo.Steps(*document), steps + 1);
+	// As when the module frees it: out of the tree, out of the history, destroyed.
+	host.scene.Remove(holder);
+	EXPECT_EQ(deepest->document, nullptr);
+	host.undo.Forget(*holder);
+	const AtomId deepestId = deepest->Id();
+	host.scene.DestroyObject(holder);
+	EXPECT_EQ(host.scene.FindId(deepestId), nullptr);
+	EXPECT_EQ(host.undo.Steps(*document), 0u) << "every step held only the chain and the holder";
+}
+
 TEST_F(HostActions, MessagesTheModuleSendsAreRecordedPerObjectInOrder)
 {
 	Object* a = FromMenu(OBJECT_NULL, "a");

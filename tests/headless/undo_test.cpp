@@ -160,6 +160,61 @@ TEST_F(Undo, RecordsTheModuleMakesWhileTheHostActsJoinTheHostsStep)
 	EXPECT_EQ(ImageOf(*document), before);
 }
 
+TEST_F(Undo, KeepsTheDocumentsDepthOfStepsAndDropsTheOldest)
+{
+	EXPECT_EQ(host.undo.Depth(*document), DEFAULT_UNDO_DEPTH);
+	Object* null = FromMenu(OBJECT_NULL, "n");
+	std::vector<std::vector<ObjectImage>> images;
+	for (std::int32_t i = 0; i < 150; ++i)
+	{
+		host.SetParameter(null, 1, i);
+		images.push_back(ImageOf(*document));
+	}
+	EXPECT_EQ(Steps(), DEFAULT_UNDO_DEPTH);
+	while (TakeBack())
+		;
+	EXPECT_EQ(ImageOf(*document), images[150 - DEFAULT_UNDO_DEPTH - 1]) << "undo ends at the oldest step kept";
+	EXPECT_EQ(host.undo.RedoSteps(*document), DEFAULT_UNDO_DEPTH);
+
+	// A smaller depth drops at once: the oldest steps, and the redo steps farthest from the present.
+	EXPECT_FALSE(host.undo.SetDepth(*document, 0));
+	ASSERT_TRUE(host.undo.SetDepth(*document, 3));
+	EXPECT_EQ(host.undo.RedoSteps(*document), 3u);
+	while (Replay())
+		;
+	EXPECT_EQ(ImageOf(*document), images[150 - DEFAULT_UNDO_DEPTH + 2]);
+	EXPECT_EQ(Steps(), 3u);
+}
+
+TEST_F(Undo, AModuleCallKeepsEveryLooseStepItMakesWhateverTheDepth)
+{
+	Object* null = FromMenu(OBJECT_NULL, "n");
+	Object* other = FromMenu(OBJECT_NULL, "o");
+	ASSERT_TRUE(host.undo.SetDepth(*document, 1));
+	{
+		ModuleCall call(host.undo, "message 18");
+		Record(UNDOTYPE_CHANGE, null);
+		Record(UNDOTYPE_CHANGE, other);
+		SetInt(null, 1, 1); // covered by the first step alone
+	}
+	EXPECT_EQ(Steps(), 1u) << "the oldest dropped once the call returned";
+	ASSERT_TRUE(TakeBack());
+	EXPECT_EQ(null->data.Get(1), Value(std::int32_t { 1 }));
+}
+
+TEST_F(Undo, AMoveToWhereTheObjectIsMakesNoStep)
+{
+	const auto [parent, child] = ParentAndChild();
+	const std::size_t steps = Steps();
+	EXPECT_TRUE(host.MoveObject(child, parent));
+	EXPECT_TRUE(host.MoveObject(parent, nullptr));
+	EXPECT_EQ(Steps(), steps);
+	Object* other = FromMenu(OBJECT_NULL, "o");
+	EXPECT_TRUE(host.MoveObject(other, parent));
+	EXPECT_TRUE(host.MoveObject(child, parent)) << "now second: the move makes it first";
+	EXPECT_EQ(Steps(), steps + 3);
+}
+
 TEST_F(Undo, ChildrenPutUnderARecordedObjectLeaveWithUndo)
 {
 	Object* parent = ParentAndChild().parent;

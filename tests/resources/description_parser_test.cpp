@@ -143,3 +143,16 @@ TEST(DescriptionParser, ReportsErrorsWithTheirLine)
 		ExpectResourceError([&] { Parse(entry.text); }, "description/Otest.res", entry.line, entry.fragment);
 	}
 }
+
+TEST(DescriptionParser, RefusesGroupsNestedDeeperThanTheLimitWhereTheyGoTooDeep)
+{
+	const auto nested = [](int depth) {
+		std::string text = "CONTAINER Otest {\n";
+		for (int i = 0; i < depth; ++i)
+			text += "GROUP {\n";
+		return text + std::string(static_cast<std::size_t>(depth) + 1, '}');
+	};
+	EXPECT_NO_THROW(Parse(nested(kMaxGroupNesting)));
+	for (const int depth : {kMaxGroupNesting + 1, 20000})
+		ExpectResourceError([&] { Parse(nested(depth)); }, "description/Otest.res", kMaxGroupNesting + 2, "groups nest deeper than 1000 levels");
+}

@@ -2,6 +2,7 @@
 
 #include "expect_resource_error.h"
 #include "headless/resources/lexer.h"
+#include "headless/resources/utf8.h"
 
 using namespace headless::resources;
 
@@ -85,4 +86,32 @@ TEST(Lexer, TellsIdentifiers)
 	EXPECT_FALSE(IsIdentifier(""));
 	EXPECT_FALSE(IsIdentifier("2x"));
 	EXPECT_FALSE(IsIdentifier("../Oname"));
+}
+
+TEST(Quote, EscapesWhatATerminalWouldActOnAndCutsLongText)
+{
+	const std::string umlauts = [] {
+		std::string text;
+		for (int i = 0; i < 100; ++i)
+			text += "\xC3\xBC";
+		return text;
+	}();
+	const struct
+	{
+		std::string text;
+		std::string quoted;
+	} cases[] = {
+		{"plain words", "'plain words'"},
+		{"tab\there\r\n", "'tab\\there\\r\\n'"},
+		{std::string("a\0b\x1b[2J", 7), "'a\\x00b\\x1B[2J'"},
+		{"\xFF\xC3\xA9\xC0\xAF", "'\\xFF\xC3\xA9\\xC0\\xAF'"},
+		{"\xC2\x9B" "1m", "'\\xC2\\x9B1m'"},
+		{std::string(10'000'000, 'x'), "'" + std::string(kQuotedLength, 'x') + "...'"},
+		{umlauts, "'" + umlauts.substr(0, 2 * kQuotedLength) + "...'"},
+	};
+	for (const auto& entry : cases)
+		EXPECT_EQ(Quote(entry.text), entry.quoted);
+	EXPECT_TRUE(IsValidUtf8("Gr\xC3\xB6\xC3\x9F" "e"));
+	EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+	EXPECT_FALSE(IsValidUtf8("ok\xFF"));
 }

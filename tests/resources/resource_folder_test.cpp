@@ -81,6 +81,23 @@ TEST_F(ResourceFolderTest, ErrorsNameTheFileRelativeToTheFolder)
 	ExpectResourceError([this] { ResourceFolder::Load(_res.Path(), "fr-FR"); }, "strings_en-US/c4d_strings.str", 0, "missing");
 }
 
+TEST_F(ResourceFolderTest, AFileThatIsThereButCannotBeReadSaysWhy)
+{
+	namespace fs = std::filesystem;
+	const fs::path res = _res.Path() / "description/Otest.res";
+	fs::remove(res);
+	fs::create_directory(res);
+	ExpectResourceError([this] { ResourceFolder::Load(_res.Path()).LoadDescription("Otest"); }, "description/Otest.res", 0, "cannot be read: it is a directory");
+	fs::remove(res);
+	std::error_code error;
+	fs::create_symlink(res, res, error);
+	if (!error)
+		ExpectResourceError([this] { ResourceFolder::Load(_res.Path()).LoadDescription("Otest"); }, "description/Otest.res", 0,
+			"cannot be read: a loop of symbolic links");
+	const fs::path file = _res.Path() / "c4d_symbols.h";
+	ExpectResourceError([&] { ResourceFolder::Load(file); }, file.string(), 0, "cannot be read: it is not a folder");
+}
+
 TEST(ResourceFolderMissing, IsNamedInUtf8)
 {
 	// Also on Windows, where the system's code page cannot hold the folder's name.

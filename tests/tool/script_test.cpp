@@ -135,6 +135,23 @@ TEST(Script, PrintsTheFileDialogsTheModuleOpenedAndTheMessagesItSent)
 		run.out);
 }
 
+#if !defined(_WIN32)
+TEST(Script, PrintsAFileNameThatIsNoUtf8WithReplacementCharacters)
+{
+	// A folder name on Linux may be any bytes; the JSON printed is UTF-8 all the same.
+	const ScratchFolder scratch;
+	const std::filesystem::path plugin = scratch.Path() / "\xFF";
+	std::filesystem::create_directories(plugin);
+	std::filesystem::copy_file(BuiltModule(), plugin / BuiltModule().filename());
+	std::filesystem::copy(SourceResources(), plugin / "res", std::filesystem::copy_options::recursive);
+	const ToolRun run = RunTool({ "--module", (plugin / BuiltModule().filename()).string(), "script", "-" },
+		"new arrow a\nanswer cancel\npress a ARROW_PRESET_LOAD\nprint filedialogs\n");
+	EXPECT_EQ(run.exitCode, 0) << run.err;
+	// With no presets/ folder the dialog starts beside the module.
+	EXPECT_EQ(run.out, "{\"mode\":\"load\",\"start\":\"" + scratch.Path().string() + "/\xEF\xBF\xBD/*.arr\"}\n");
+}
+#endif
+
 TEST(Script, ReadsAFileAndCountsEveryLine)
 {
 	const ScratchFolder scratch;
@@ -143,11 +160,14 @@ TEST(Script, ReadsAFileAndCountsEveryLine)
 	const ToolRun run = RunTool({ "script", file.string() });
 	EXPECT_EQ(run.exitCode, 2);
 	EXPECT_EQ(run.out, "null n\n");
-	EXPECT_EQ(run.err, "line 5: unknown object 'nothing'\n");
+	EXPECT_EQ(run.err, "pointsmith-host: " + file.string() + ":5: unknown object 'nothing'\n");
 
 	const ToolRun missing = RunTool({ "script", "/nonexistent/story.script" });
 	EXPECT_EQ(missing.exitCode, 2);
-	EXPECT_EQ(missing.err, "pointsmith-host: cannot read the script /nonexistent/story.script\n");
+	EXPECT_EQ(missing.err, "pointsmith-host: cannot read the script /nonexistent/story.script: no such file\n");
+	const ToolRun folder = RunTool({ "script", scratch.Path().string() });
+	EXPECT_EQ(folder.exitCode, 2);
+	EXPECT_EQ(folder.err, "pointsmith-host: cannot read the script " + scratch.Path().string() + ": it is a directory\n");
 }
 
 TEST(Script, ALineThatCannotRunStopsTheScript)
@@ -170,7 +190,8 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|undo, print REF [PARAM], print enabled REF PARAM, print messages REF, print contour REF");
+		"usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
+		"print contour REF");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
 
@@ -187,10 +208,47 @@ TEST(ScriptRun, AProtocolFaultStopsTheScriptAtTheLineThatShowedIt)
 
 TEST(ScriptRun, AContourTheModuleDoesNotGiveIsTheScriptsFailure)
 {
-	const ToolRun run = Script("new null n\nprint contour n\nprint tree\n");
-	EXPECT_EQ(run.exitCode, 1);
-	EXPECT_EQ(run.out, "");
-	EXPECT_EQ(run.err, "line 2: the module gave no contour\n");
+	PluginFolder folder;
+	tool::Session session(folder.Module());
+	std::ostringstream out;
+	std::ostringstream err;
+	session.Host().faults.Fail("objects.alloc_spline", 1, true);
+	EXPECT_EQ(tool::RunScript(session, "new arrow a\nprint contour a\nprint tree\n", out, err), 1);
+	EXPECT_EQ(out.str(), "");
+	EXPECT_EQ(err.str(), "line 2: the module gave no contour\n");
+}
+
+TEST(Script, ErrorsQuoteWhatTheLineSaidReadablyAndBriefly)
+{
+	const std::string bytes = std::string("new null a\0b\n", 13);
+	const struct
+	{
+		std::string text;
+		std::string err;
+	} cases[] = {
+		{ "\xEF\xBB\xBFnew null a\nprint nothing\n", "line 2: unknown object 'nothing'\n" },
+		{ bytes, "line 1: bad name 'a\\x00b' (letters, digits and underscores)\n" },
+		{ "\x7F" "ELF\x02\x01\x01\x1B[2J\n", "line 1: unknown command '\\x7FELF\\x02\\x01\\x01\\x1B[2J'\n" },
+		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(10'000'000, '7') + "x\n",
+			"line 2: bad value for ARROW_SHAFT_LENGTH (REAL): '" + std::string(64, '7') + "...' (expected a finite number)\n" },
+		{ "new arrow a\nset a ARROW_PRESET_NAME \"\xC0\xAF\"\n", "line 2: bad value for ARROW_PRESET_NAME (STRING): '\\xC0\\xAF' (expected UTF-8 text)\n" },
+		{ "new null n\nset n 5 \xFF\n", "line 2: bad value for 5 (String): '\\xFF' (expected UTF-8 text)\n" },
+		{ "new null n\nprint contour n\n", "line 2: 'n' is not an arrow\n" },
+		{ "undo depth 0\n", "line 1: usage: undo | undo depth N (N at least 1)\n" },
+	};
+	for (const auto& entry : cases)
+	{
+		const ToolRun run = Script(entry.text);
+		EXPECT_EQ(run.exitCode, 2) << entry.err;
+		EXPECT_EQ(run.err, entry.err);
+	}
+}
+
+TEST(Script, UndoKeepsTheDocumentsDepthAndAMoveThatChangesNothingIsNoStep)
+{
+	EXPECT_EQ(Output("print undo depth\nundo depth 2\nnew null a\nnew null b\nnew null c\nprint undo\nprint undo depth\n"
+					 "move c top\nmove b under c\nmove b under c\nundo\nundo\nundo\nprint tree\n"),
+		"100\n2\n2\nnull b\nnull a\n");
 }
 
 } // namespace

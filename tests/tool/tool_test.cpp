@@ -1,6 +1,9 @@
 // pointsmith-host as scripts use it: its output formats and exit codes are contracts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include <nlohmann/json.hpp>
 
 #include "tests/support/output_match.h"
@@ -143,6 +146,55 @@ TEST(ToolErrors, AModuleThatDoesNotStartIsAHostFailure)
 	const ToolRun run = RunTool({ "info", "--module", folder.Module().string() });
 	ExpectOneLineError(run, 3, "Orvandale Software: Failed to load Pointsmith.");
 	EXPECT_NE(run.err.find("Pointsmith: failed to load resource file."), std::string::npos);
+}
+
+TEST(ToolErrors, TextThatIsNoUtf8OrHugeIsBadInputInOneShortLine)
+{
+#if !defined(_WIN32) // Windows hands the tool its arguments as UTF-16, always well-formed
+	ExpectOneLineError(RunTool({ "params", "--set", "ARROW_PRESET_NAME=\xFF" }), 2,
+		"bad value for ARROW_PRESET_NAME (STRING): '\\xFF' (expected UTF-8 text)");
+#endif
+	const ToolRun huge = RunTool({ "params", "--set", "ARROW_SHAFT_LENGTH=" + std::string(20'000, '7') + "x" });
+	ExpectOneLineError(huge, 2, "'" + std::string(64, '7') + "...' (expected a finite number)");
+	EXPECT_LT(huge.err.size(), 200u);
+}
+
+TEST(ToolErrors, ABrokenResourceFolderSaysWhereAndWhy)
+{
+	namespace fs = std::filesystem;
+	std::string deep = "CONTAINER Opointsmith\n{\n";
+	for (int i = 0; i < 20000; ++i)
+		deep += "GROUP {\n";
+	deep += std::string(20001, '}');
+	const struct
+	{
+		const char* file;
+		std::string text; // empty: the folder becomes a link to itself
+		std::string mention;
+	} cases[] = {
+		{ "description/Opointsmith.res", deep, "description/Opointsmith.res:1003: groups nest deeper than 1000 levels" },
+		{ "strings_en-US/c4d_strings.str", "STRINGTABLE\n{\n IDS_X \"" + std::string(10'000'000, 'x') + "\"\n}\n",
+			"strings_en-US/c4d_strings.str:3: expected ';' after string \"" + std::string(64, 'x') + "...\"" },
+		{ "", "", "res: cannot be read: a loop of symbolic links" },
+	};
+	for (const auto& broken : cases)
+	{
+		SCOPED_TRACE(broken.mention);
+		PluginFolder folder;
+		if (broken.text.empty())
+		{
+			fs::remove_all(folder.Resources());
+			std::error_code error;
+			fs::create_directory_symlink(folder.Resources(), folder.Resources(), error);
+			if (error)
+				continue; // no symbolic links here
+		}
+		else
+			std::ofstream(folder.Resources() / broken.file, std::ios::binary) << broken.text;
+		const ToolRun run = RunTool({ "--module", folder.Module().string(), "info" });
+		ExpectOneLineError(run, 3, broken.mention);
+		EXPECT_LT(run.err.size(), 1000u);
+	}
 }
 
 TEST(ToolErrors, UnknownCommandsAndOptionsAreUsageErrors)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "headless/resources/utf8.h"
 #include "tool/parameter_input.h"
 
 namespace tool::script
@@ -10,6 +11,8 @@ namespace tool::script
 
 namespace
 {
+
+using headless::resources::Quote;
 
 bool IsName(const std::string& name)
 {
@@ -28,7 +31,7 @@ headless::Object* Step(headless::Scene& scene, headless::Object* object, const s
 		return scene.Next(object);
 	if (step == "prev")
 		return scene.Pred(object);
-	throw InputError("unknown step '." + step + "' (steps: .up, .down, .last, .next, .prev)");
+	throw InputError("unknown step " + Quote("." + step) + " (steps: .up, .down, .last, .next, .prev)");
 }
 
 } // namespace
@@ -36,9 +39,9 @@ headless::Object* Step(headless::Scene& scene, headless::Object* object, const s
 void Names::CheckNew(const std::string& name) const
 {
 	if (!IsName(name))
-		throw InputError("bad name '" + name + "' (letters, digits and underscores)");
+		throw InputError("bad name " + Quote(name) + " (letters, digits and underscores)");
 	if (_objects.count(name))
-		throw InputError("the name '" + name + "' is given already");
+		throw InputError("the name " + Quote(name) + " is given already");
 }
 
 void Names::Add(const std::string& name, headless::Object* object)
@@ -53,7 +56,7 @@ headless::Object* Names::Resolve(headless::Scene& scene, const std::string& refe
 	const std::string name = reference.substr(0, dot);
 	auto found = _objects.find(name);
 	if (found == _objects.end())
-		throw InputError("unknown object '" + name + "'");
+		throw InputError("unknown object " + Quote(name));
 	headless::Object* object = found->second;
 	while (dot != std::string::npos && object)
 	{
@@ -62,9 +65,9 @@ headless::Object* Names::Resolve(headless::Scene& scene, const std::string& refe
 		dot = next;
 	}
 	if (!object)
-		throw InputError("'" + reference + "' reaches no object");
+		throw InputError(Quote(reference) + " reaches no object");
 	if (!object->document)
-		throw InputError("'" + reference + "' is not in the scene");
+		throw InputError(Quote(reference) + " is not in the scene");
 	return object;
 }
 

@@ -1,6 +1,7 @@
 #include "tool/script/parameters.h"
 
 #include "headless/plugin_registry.h"
+#include "headless/resources/utf8.h"
 #include "tool/parameter_input.h"
 
 namespace tool::script
@@ -35,7 +36,7 @@ Parameter FindObjectParameter(const headless::Object& object, const std::string&
 	}
 	std::int32_t id = 0;
 	if (!ReadInteger(name, id))
-		throw InputError("unknown parameter '" + name + "' (a host object's parameters are IDs)");
+		throw InputError("unknown parameter " + headless::resources::Quote(name) + " (a host object's parameters are IDs)");
 	return Parameter { id, name, nullptr };
 }
 
@@ -49,14 +50,19 @@ headless::Value ReadParameterValue(const headless::Object& object, const Paramet
 			throw InputError(parameter.name + " is a link: use link");
 		return ParseParameterValue(*parameter.declared, text);
 	}
-	const ValueKind kind = headless::KindOf(object.data.Get(parameter.id));
+	ValueKind kind = headless::KindOf(object.data.Get(parameter.id));
 	if (kind == ValueKind::None)
-		return GuessValue(text);
+	{
+		if (headless::resources::IsValidUtf8(text))
+			return GuessValue(text);
+		kind = ValueKind::String; // refused below as a String
+	}
 	if (kind == ValueKind::Link)
 		throw InputError(parameter.name + " holds a link: use link");
 	std::optional<headless::Value> value = ReadValueAs(kind, text);
 	if (!value)
-		throw InputError("bad value for " + parameter.name + " (" + KindWord(kind) + "): '" + text + "' (expected " + ExpectedText(kind) + ")");
+		throw InputError("bad value for " + parameter.name + " (" + KindWord(kind) + "): " + headless::resources::Quote(text) + " (expected " +
+			ExpectedText(kind) + ")");
 	return std::move(*value);
 }
 

@@ -1,8 +1,10 @@
 // The print commands of a script.
+#include "headless/resources/utf8.h"
 #include "tool/contour_output.h"
 #include "tool/json_output.h"
 #include "tool/object_kinds.h"
 #include "tool/parameter_input.h"
+#include "tool/product.h"
 #include "tool/script/parameters.h"
 #include "tool/script/script.h"
 
@@ -19,7 +21,7 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 		print(items[printed]);
 }
 
-constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print REF [PARAM], print enabled REF PARAM, "
+constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
 									"print messages REF, print contour REF";
 
 } // namespace
@@ -29,7 +31,7 @@ void Script::Print(const Words& words)
 	const std::size_t count = words.size();
 	const auto is = [&](std::size_t size, const char* keyword) { return count == size && words[1].Is(keyword); };
 	if (is(2, "tree"))
-		PrintTree(_document.roots, 0);
+		PrintTree();
 	else if (is(2, "console"))
 		PrintConsole();
 	else if (is(2, "dialogs"))
@@ -38,12 +40,14 @@ void Script::Print(const Words& words)
 		PrintFileDialogs();
 	else if (is(2, "undo"))
 		_out << _host.undo.Steps(_document) << '\n';
+	else if (is(3, "undo") && words[2].Is("depth"))
+		_out << _host.undo.Depth(_document) << '\n';
 	else if (is(4, "enabled"))
 		PrintEnabled(Resolve(words[2]), words[3]);
 	else if (is(3, "messages"))
 		PrintMessages(Resolve(words[2]));
 	else if (is(3, "contour"))
-		_out << ContourJson(_host, Resolve(words[2])).dump() << '\n';
+		PrintContour(words[2]);
 	else if (count == 2)
 		PrintObject(Resolve(words[1]));
 	else if (count == 3)
@@ -52,16 +56,31 @@ void Script::Print(const Words& words)
 		throw InputError(PRINT_USAGE);
 }
 
-void Script::PrintTree(const std::vector<headless::Object*>& objects, std::size_t level)
+void Script::PrintTree()
 {
-	for (headless::Object* object : objects)
+	// Depth first with a stack of its own, so that no depth of nesting overflows.
+	std::vector<std::pair<const headless::Object*, std::size_t>> open;
+	for (auto root = _document.roots.rbegin(); root != _document.roots.rend(); ++root)
+		open.emplace_back(*root, 0);
+	while (!open.empty())
 	{
+		const auto [object, level] = open.back();
+		open.pop_back();
 		_out << std::string(2 * level, ' ') << KindName(object->Type());
 		if (!object->name.empty())
 			_out << ' ' << object->name;
 		_out << '\n';
-		PrintTree(object->children, level + 1);
+		for (auto child = object->children.rbegin(); child != object->children.rend(); ++child)
+			open.emplace_back(*child, level + 1);
 	}
+}
+
+void Script::PrintContour(const Word& reference)
+{
+	headless::Object* object = Resolve(reference);
+	if (object->Type() != ARROW_PLUGIN_ID)
+		throw InputError(headless::resources::Quote(reference.text) + " is not an arrow");
+	_out << Dump(ContourJson(_host, object)) << '\n';
 }
 
 void Script::PrintObject(headless::Object* object)
@@ -69,13 +88,13 @@ void Script::PrintObject(headless::Object* object)
 	Json entries = Json::object();
 	for (const auto& [id, value] : object->data.Entries())
 		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
-	_out << entries.dump() << '\n';
+	_out << Dump(entries) << '\n';
 }
 
 void Script::PrintParameter(headless::Object* object, const Word& parameter)
 {
 	const std::int32_t id = FindObjectParameter(*object, parameter.text).id;
-	_out << ValueToJson(object->data.Get(id), _host.scene).dump() << '\n';
+	_out << Dump(ValueToJson(object->data.Get(id), _host.scene)) << '\n';
 }
 
 void Script::PrintEnabled(headless::Object* object, const Word& parameter)
@@ -86,7 +105,7 @@ void Script::PrintEnabled(headless::Object* object, const Word& parameter)
 
 void Script::PrintMessages(headless::Object* object)
 {
-	_out << Json(object->messages).dump() << '\n';
+	_out << Dump(Json(object->messages)) << '\n';
 	object->messages.clear();
 }
 
@@ -101,7 +120,7 @@ void Script::PrintDialogs()
 		Json json;
 		json["text"] = box.text;
 		json["flags"] = box.flags;
-		_out << json.dump() << '\n';
+		_out << Dump(json) << '\n';
 	});
 }
 
@@ -111,7 +130,7 @@ void Script::PrintFileDialogs()
 		Json json;
 		json["mode"] = dialog.mode;
 		json["start"] = dialog.start;
-		_out << json.dump() << '\n';
+		_out << Dump(json) << '\n';
 	});
 }
 

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "headless/resources/utf8.h"
 #include "tool/object_kinds.h"
 #include "tool/parameter_input.h"
 #include "tool/script/parameters.h"
@@ -22,7 +23,7 @@ void Script::Run(const Words& words)
 		{ "answer", &Script::Answer }, { "undo", &Script::Undo }, { "redo", &Script::Redo }, { "print", &Script::Print } };
 	auto command = words[0].quoted ? COMMANDS.end() : COMMANDS.find(words[0].text);
 	if (command == COMMANDS.end())
-		throw InputError("unknown command '" + words[0].text + "'");
+		throw InputError("unknown command " + headless::resources::Quote(words[0].text));
 	(this->*command->second)(words);
 }
 
@@ -37,7 +38,7 @@ void Script::New(const Words& words)
 		throw InputError("usage: new KIND NAME (KIND: arrow, null, spline, extrude, cloner, wrap)");
 	const std::int32_t type = KindType(words[1].text);
 	if (type == 0)
-		throw InputError("unknown kind '" + words[1].text + "' (arrow, null, spline, extrude, cloner, wrap)");
+		throw InputError("unknown kind " + headless::resources::Quote(words[1].text) + " (arrow, null, spline, extrude, cloner, wrap)");
 	_names.CheckNew(words[2].text);
 	headless::Object* object = _host.NewObjectFromMenu(&_document, type, words[2].text);
 	if (!object)
@@ -53,7 +54,7 @@ void Script::Move(const Words& words)
 	headless::Object* object = Resolve(words[1]);
 	headless::Object* parent = top ? nullptr : Resolve(words[3]);
 	if (!_host.MoveObject(object, parent))
-		throw InputError("cannot move '" + words[1].text + "' under itself or its own descendant");
+		throw InputError("cannot move " + headless::resources::Quote(words[1].text) + " under itself or its own descendant");
 }
 
 void Script::Set(const Words& words)
@@ -100,15 +101,23 @@ void Script::Answer(const Words& words)
 		throw InputError("usage: answer PATH|cancel");
 	if (words[1].Is("cancel"))
 		_host.fileDialogs.answers.push_back(std::nullopt);
+	else if (!headless::resources::IsValidUtf8(words[1].text))
+		throw InputError("bad path " + headless::resources::Quote(words[1].text) + " (the host's paths are UTF-8 text)");
 	else
 		_host.fileDialogs.answers.push_back(words[1].text);
 }
 
 void Script::Undo(const Words& words)
 {
-	if (words.size() != 1)
-		throw InputError("usage: undo");
-	_host.undo.TakeBack(_document);
+	if (words.size() == 1)
+	{
+		_host.undo.TakeBack(_document);
+		return;
+	}
+	std::int32_t depth = 0;
+	if (words.size() != 3 || !words[1].Is("depth") || !ReadInteger(words[2].text, depth) || depth < 1 ||
+		!_host.undo.SetDepth(_document, static_cast<std::size_t>(depth)))
+		throw InputError("usage: undo | undo depth N (N at least 1)");
 }
 
 void Script::Redo(const Words& words)

@@ -5,12 +5,14 @@
 //   set REF PARAM VALUE          link REF PARAM REF2|none
 //   press REF BUTTON             plane 0|1|2
 //   answer PATH|cancel           undo          redo
-//   print tree|console|dialogs|filedialogs|undo
+//   undo depth N
+//   print tree|console|dialogs|filedialogs|undo   print undo depth
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
 //
-// `new`, `move`, `set` and `link` are one undo step each. Only `print`
-// writes to the output.
+// `new`, `move`, `set` and `link` are one undo step each (a move that
+// changes nothing makes none). `undo depth N` keeps the last N steps, 100 in
+// a new document. Only `print` writes to the output.
 #ifndef TOOL_SCRIPT_SCRIPT_H
 #define TOOL_SCRIPT_SCRIPT_H
 
@@ -49,7 +51,8 @@ private:
 
 	// printing.cpp
 	void Print(const Words& words);
-	void PrintTree(const std::vector<headless::Object*>& objects, std::size_t level);
+	void PrintTree();
+	void PrintContour(const Word& reference);
 	void PrintObject(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
