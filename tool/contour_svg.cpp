@@ -61,6 +61,11 @@ std::string Plain(double value)
 	return text;
 }
 
+std::string Units(double value)
+{
+	return Plain(value) + (value == 1.0 ? " unit" : " units");
+}
+
 // Maps plane coordinates to the drawing, y upwards: fitted with proportions
 // kept, or at `unitsPerPixel` when that is above zero; centred either way.
 class ViewMapping
@@ -152,10 +157,10 @@ void DrawCaption(std::ostringstream& svg, const Plane& plane, const ViewMapping&
 	svg << "<g class=\"caption\" font-family=\"sans-serif\" font-size=\"" << CAPTION_FONT << "\" fill=\"#4a5568\">"
 		<< "<rect y=\"" << DRAWING_HEIGHT << "\" width=\"" << VIEW_WIDTH << "\" height=\"" << CAPTION_HEIGHT << "\" fill=\"#eef0f4\"/>"
 		<< "<text class=\"plane\" x=\"10\" y=\"" << bottom << "\">plane " << plane.name << "</text>"
-		<< "<text class=\"scale\" x=\"90\" y=\"" << bottom << "\">1 px = " << Plain(unitsPerPixel) << " units</text>"
+		<< "<text class=\"scale\" x=\"90\" y=\"" << bottom << "\">1 px = " << Units(unitsPerPixel) << "</text>"
 		<< "<path stroke=\"#4a5568\" stroke-width=\"1.5\" fill=\"none\" d=\"M" << Number(barRight - bar) << ' ' << top << "V" << bottom << "M"
 		<< Number(barRight - bar) << ' ' << middle << "H" << Number(barRight) << "M" << Number(barRight) << ' ' << top << "V" << bottom << "\"/>"
-		<< "<text x=\"" << VIEW_WIDTH - 10.0 << "\" y=\"" << bottom << "\" text-anchor=\"end\">" << Plain(length) << " units</text></g>\n";
+		<< "<text x=\"" << VIEW_WIDTH - 10.0 << "\" y=\"" << bottom << "\" text-anchor=\"end\">" << Units(length) << "</text></g>\n";
 }
 
 void DrawNumbers(std::ostringstream& svg, const std::vector<Point2>& points, const Obstacles& obstacles)

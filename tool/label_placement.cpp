@@ -144,20 +144,20 @@ public:
 		for (const Point2& p : points)
 			_dots.push_back({ p.x - DOT_RADIUS, p.y - DOT_RADIUS, p.x + DOT_RADIUS, p.y + DOT_RADIUS });
 		for (std::size_t k = 0; k < points.size(); ++k)
-			_lines.push_back({ points[k], points[(k + 1) % points.size()] });
+			_edges.push_back({ points[k], points[(k + 1) % points.size()] });
 	}
 
 	Point2 Place(std::size_t i, Point2 outward)
 	{
 		const std::size_t digits = std::to_string(i).size();
 		const std::vector<Candidate> candidates = Candidates();
-		for (bool strict : { true, false })
+		for (Care care : { Care::EdgesAndLines, Care::Edges, Care::Texts })
 		{
 			for (const Candidate& candidate : candidates)
 			{
 				const Point2 centre = CentreFor(_points[i], Turned(outward, candidate.degrees), digits, candidate.extra);
 				const Box box = TextBox(centre, digits, _size);
-				if (Free(box, centre, strict))
+				if (Free(box, centre, care))
 					return Take(box, centre);
 			}
 		}
@@ -177,16 +177,30 @@ private:
 		return p + direction * (reach + GAP + extra);
 	}
 
-	bool Free(const Box& box, Point2 centre, bool strict) const
+	// How much a number keeps clear of: always of the texts and points; first
+	// also of the outline and the lines, then of the outline alone.
+	enum class Care
+	{
+		EdgesAndLines,
+		Edges,
+		Texts
+	};
+
+	static bool Clear(const std::vector<Segment>& segments, const Box& box)
+	{
+		return std::none_of(segments.begin(), segments.end(), [&](const Segment& line) { return Crosses(line.from, line.to, box); });
+	}
+
+	bool Free(const Box& box, Point2 centre, Care care) const
 	{
 		if (!_area.Holds(box))
 			return false;
 		const auto overlaps = [&](const Box& other) { return box.Overlaps(other); };
 		if (std::any_of(_taken.begin(), _taken.end(), overlaps) || std::any_of(_dots.begin(), _dots.end(), overlaps))
 			return false;
-		if (!strict)
+		if (care == Care::Texts)
 			return true;
-		return !Inside(_points, centre) && std::none_of(_lines.begin(), _lines.end(), [&](const Segment& line) { return Crosses(line.from, line.to, box); });
+		return !Inside(_points, centre) && Clear(_edges, box) && (care == Care::Edges || Clear(_lines, box));
 	}
 
 	Point2 Take(const Box& box, Point2 centre)
@@ -197,7 +211,8 @@ private:
 
 	const std::vector<Point2>& _points;
 	std::vector<Box> _taken;
-	std::vector<Segment> _lines; // the outline's edges and the lines to keep clear of
+	std::vector<Segment> _lines; // the axes
+	std::vector<Segment> _edges; // the outline's
 	std::vector<Box> _dots;
 	Box _area;
 	double _size;
