@@ -1,3 +1,5 @@
+#include <charconv>
+
 #include "tool/commands.h"
 #include "tool/json_output.h"
 #include "tool/product.h"
@@ -5,7 +7,32 @@
 namespace tool
 {
 
-int RunPresetShow(Session& session, const std::string& file, std::ostream& out, std::ostream& err)
+namespace
+{
+
+// A value as --set takes it. A float a preset file held (every one is a
+// 32-bit float there) prints in the shortest form that reads back as that
+// float: 0.8, not 0.800000011920929.
+std::string SetText(const Json& value)
+{
+	if (value.is_string())
+		return value.get<std::string>();
+	if (value.is_number_float())
+	{
+		const double number = value.get<double>();
+		const float single = static_cast<float>(number);
+		char text[32];
+		const auto end = std::to_chars(text, text + sizeof text, single).ptr;
+		const std::string shortest(text, end);
+		if (static_cast<double>(single) == number)
+			return shortest.find_first_of(".e") == std::string::npos ? shortest + ".0" : shortest;
+	}
+	return value.dump();
+}
+
+} // namespace
+
+int RunPresetShow(Session& session, const std::string& file, const std::string& format, std::ostream& out, std::ostream& err)
 {
 	headless::Object* arrow = session.NewArrow(false, {});
 	headless::Host& host = session.Host();
@@ -13,10 +40,21 @@ int RunPresetShow(Session& session, const std::string& file, std::ostream& out, 
 	Json values = Json::object();
 	for (std::int32_t id : PRESET_PARAMETERS)
 		values[std::to_string(id)] = ValueToJson(arrow->data.Get(id), host.scene);
-	Json result;
-	result["loaded"] = loaded;
-	result["values"] = values;
-	out << Dump(result) << '\n';
+	if (format == "text")
+	{
+		for (std::int32_t id : PRESET_PARAMETERS)
+		{
+			const headless::resources::DescriptionElement* parameter = session.ArrowType().description->Find(id);
+			out << (parameter ? parameter->symbol : std::to_string(id)) << '=' << SetText(values[std::to_string(id)]) << '\n';
+		}
+	}
+	else
+	{
+		Json result;
+		result["loaded"] = loaded;
+		result["values"] = values;
+		out << Dump(result) << '\n';
+	}
 	if (!loaded)
 		err << "pointsmith-host: " << file << " was not loaded\n";
 	return loaded ? 0 : 1;

@@ -25,9 +25,17 @@ int RunInfo(Session& session, std::ostream& out);
 // Every parameter of a new arrow: name, type, value and whether it is enabled.
 int RunParams(Session& session, bool empty, const std::vector<ParameterEdit>& edits, std::ostream& out);
 
+// What the attribute manager shows of every parameter, in description order:
+// name, group, labels in every language the resources carry, type, unit,
+// range, step, cycle entries, a new arrow's default and whether the module
+// lets it be edited after the edits. `format` "json" keys it by ID as
+// RunParams does, "text" is a table with the groups as headings.
+int RunDescribe(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const std::string& format, std::ostream& out);
+
 // Loads FILE into a new arrow through its load button and prints whether it
 // loaded and the arrow's preset values after the attempt; 1 when not loaded.
-int RunPresetShow(Session& session, const std::string& file, std::ostream& out, std::ostream& err);
+// `format` "text" prints the values alone, one NAME=VALUE a line as --set takes them.
+int RunPresetShow(Session& session, const std::string& file, const std::string& format, std::ostream& out, std::ostream& err);
 
 // Saves a new arrow with the edits through its save button, the dialog
 // answered with FILE; prints the preset's path, 1 when none was written.
@@ -39,8 +47,12 @@ struct OutlineFormat
 	std::string kind = "json"; // json, svg or obj
 	bool axes = false;          // svg: the axes through the origin
 	bool order = false;         // svg: the points numbered
+	double unitsPerPixel = 0.0; // svg: scene units a pixel; 0 fits the outline to the view
 	std::string preset;         // a preset file loaded into the arrow before the edits
 };
+
+// Whether TEXT is a scale --scale takes: a positive finite number.
+bool IsScale(const std::string& text);
 
 // The contour of a new arrow.
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out);

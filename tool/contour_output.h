@@ -36,9 +36,16 @@ Contour TakeContour(headless::Host& host, headless::Object* object);
 Json ContourJson(const Contour& contour);
 Json ContourJson(headless::Host& host, headless::Object* object);
 
-// The outline filled and stroked, fitted to the view, drawn in the plane it
-// lies in; `axes` adds the axes through the origin, `order` numbers the points.
-std::string ContourSvg(const Contour& contour, bool axes, bool order);
+struct SvgOptions
+{
+	bool axes = false;          // the axes through the origin
+	bool order = false;         // the points numbered
+	double unitsPerPixel = 0.0; // a fixed scale; 0 fits the outline to the view
+};
+
+// The outline filled and stroked, drawn in the plane it lies in, with a
+// caption that names the plane and the scale.
+std::string ContourSvg(const Contour& contour, const SvgOptions& options);
 
 // The closed polyline as a Wavefront OBJ file.
 std::string ContourObj(const Contour& contour);

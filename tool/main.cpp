@@ -99,11 +99,17 @@ int main(int argc, char** argv)
 	CLI::App* params = app.add_subcommand("params", "show every parameter of a new arrow");
 	ArrowOptions paramsOptions;
 	AddArrowOptions(*params, paramsOptions);
+	bool describe = false;
+	std::string describeFormat = "json";
+	CLI::Option* describeOption = params->add_flag("--describe", describe, "show what the attribute manager shows: labels, groups, units, ranges, choices");
+	params->add_option("--format", describeFormat, "with --describe: json (default) or text, a table to read")->check(CLI::IsMember({ "json", "text" }))->needs(describeOption);
 	CLI::App* preset = app.add_subcommand("preset", "load or save preset files through the arrow's buttons");
 	preset->require_subcommand(1);
 	std::string presetFile;
 	CLI::App* presetShow = preset->add_subcommand("show", "load FILE into a new arrow and show its preset values");
 	presetShow->add_option("FILE", presetFile, "the preset file")->required();
+	std::string presetFormat = "json";
+	presetShow->add_option("--format", presetFormat, "json (default) or text, one NAME=VALUE a line")->check(CLI::IsMember({ "json", "text" }));
 	CLI::App* presetSave = preset->add_subcommand("save", "save a new arrow as FILE");
 	presetSave->add_option("FILE", presetFile, "the preset file")->required();
 	ArrowOptions saveOptions;
@@ -115,6 +121,9 @@ int main(int argc, char** argv)
 	outline->add_option("--format", format.kind, "json (default), svg or obj")->check(CLI::IsMember({ "json", "svg", "obj" }));
 	outline->add_flag("--axis", format.axes, "svg: draw the axes through the origin");
 	outline->add_flag("--order", format.order, "svg: number the points in their order");
+	outline->add_option("--scale", format.unitsPerPixel, "svg: draw at this many scene units a pixel instead of fitting the view")
+		->type_name("UNITS_PER_PIXEL")
+		->check(CLI::Validator([](const std::string& text) { return tool::IsScale(text) ? std::string() : "not a positive number: " + text; }, "", ""));
 	outline->add_option("--preset", format.preset, "load a preset file into the arrow before --set and --unset")->type_name("FILE");
 	CLI::App* script = app.add_subcommand("script", "run a script of commands against a scene");
 	std::string scriptFile;
@@ -159,9 +168,11 @@ int main(int argc, char** argv)
 		if (*outline)
 			return tool::RunOutline(session, outlineOptions.empty, edits, format, std::cout);
 		if (*presetShow)
-			return tool::RunPresetShow(session, presetFile, std::cout, std::cerr);
+			return tool::RunPresetShow(session, presetFile, presetFormat, std::cout, std::cerr);
 		if (*presetSave)
 			return tool::RunPresetSave(session, presetFile, edits, std::cout, std::cerr);
+		if (describe)
+			return tool::RunDescribe(session, paramsOptions.empty, edits, describeFormat, std::cout);
 		return tool::RunParams(session, paramsOptions.empty, edits, std::cout);
 	}
 	catch (const tool::CommandFailure& error)

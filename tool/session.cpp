@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "tool/parameter_input.h"
+#include "tool/parameter_range.h"
 #include "tool/product.h"
 
 namespace tool
 {
 
-Session::Session(const std::filesystem::path& moduleFile)
+Session::Session(const std::filesystem::path& moduleFile, std::ostream& warnings) : _warnings(warnings)
 {
 	std::string reason;
 	if (!_host.Start(moduleFile, reason))
@@ -23,13 +24,22 @@ Session::Session(const std::filesystem::path& moduleFile)
 std::vector<std::pair<std::int32_t, headless::Value>> Session::ResolveEdits(const std::vector<ParameterEdit>& edits) const
 {
 	std::vector<std::pair<std::int32_t, headless::Value>> changes;
+	std::vector<std::string> warnings;
 	for (const ParameterEdit& edit : edits)
 	{
 		const auto& parameter = FindParameter(*_arrowType->description, edit.name);
 		if (parameter.kind == headless::resources::ElementKind::Button)
 			throw InputError(parameter.symbol + " is a button and holds no value");
 		changes.emplace_back(parameter.id, edit.value ? ParseParameterValue(parameter, *edit.value) : headless::Value());
+		if (edit.value)
+		{
+			if (std::optional<std::string> warning = RangeWarning(parameter, changes.back().second, *edit.value))
+				warnings.push_back(*warning);
+		}
 	}
+	// Only edits that all apply are warned of.
+	for (const std::string& warning : warnings)
+		_warnings << "pointsmith-host: warning: " << warning << '\n';
 	return changes;
 }
 

@@ -4,6 +4,7 @@
 #define TOOL_SESSION_H
 
 #include <filesystem>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -37,15 +38,18 @@ struct ParameterEdit
 class Session
 {
 public:
-	// Starts the module; throws HostError with the reason when it does not start.
-	explicit Session(const std::filesystem::path& moduleFile);
+	// Starts the module; throws HostError with the reason when it does not
+	// start. Edits outside the attribute manager's range are warned of on `warnings`.
+	explicit Session(const std::filesystem::path& moduleFile, std::ostream& warnings = std::cerr);
 
 	headless::Host& Host() { return _host; }
 	headless::Document* Document() { return _document; }
 	const headless::RegisteredObject& ArrowType() const { return *_arrowType; }
 
 	// A new arrow as the host's object menu makes it, then `empty` flushes
-	// its container and the edits apply in order. Throws InputError for a bad edit.
+	// its container and the edits apply in order: the object clamps nothing,
+	// a value outside the declared range is applied with a warning. Throws
+	// InputError for a bad edit.
 	headless::Object* NewArrow(bool empty, const std::vector<ParameterEdit>& edits);
 	// Applies edits in order to an existing arrow; throws InputError for a bad edit.
 	void ApplyEdits(headless::Object* arrow, const std::vector<ParameterEdit>& edits);
@@ -63,6 +67,7 @@ private:
 	headless::Host _host;
 	headless::Document* _document = nullptr;
 	const headless::RegisteredObject* _arrowType = nullptr;
+	std::ostream& _warnings;
 };
 
 } // namespace tool

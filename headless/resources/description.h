@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +30,12 @@ struct DescriptionElement
 	int32_t group;      // ID of the nearest enclosing GROUP with a symbol, 0 at top level
 	std::map<std::string, std::vector<std::string>> properties; // key -> words, as written
 	std::vector<CycleEntry> cycle;                               // the CYCLE property resolved
+	// MIN, MAX and STEP read as numbers: the attribute manager's range and
+	// increment, in stored units (a PERCENT value 0.5 shows as 50%).
+	std::optional<double> min;
+	std::optional<double> max;
+	std::optional<double> step;
+	std::string unit; // the UNIT property's word (METER, PERCENT, DEGREE), empty when none
 
 	// Whether the element holds a value: not a group, not a separator.
 	bool IsParameter() const;
@@ -38,6 +46,7 @@ struct Description
 	std::string name;
 	std::string label; // the string table's entry for the name, else the name
 	std::vector<DescriptionElement> elements; // in declaration order, INCLUDEs expanded in place
+	std::filesystem::path folder; // the resource folder it was read from; empty for the host's own
 
 	// The element with symbol ID `id`; null when none.
 	const DescriptionElement* Find(int32_t id) const;

@@ -1,5 +1,7 @@
 #include "headless/resources/description_parser.h"
 
+#include <charconv>
+
 #include "headless/resources/token_cursor.h"
 #include "headless/resources/utf8.h"
 
@@ -88,7 +90,9 @@ private:
 	void ParseElement(ElementKind kind, int32_t group)
 	{
 		const bool isGroup = kind == ElementKind::Group;
-		DescriptionElement element{0, "", kind, "", group, {}, {}};
+		DescriptionElement element{};
+		element.kind = kind;
+		element.group = group;
 		const Token* symbol = nullptr;
 		if (_cursor.AtKind(TokenKind::Identifier))
 		{
@@ -172,6 +176,34 @@ private:
 			for (const Token* entry : words)
 				element.cycle.push_back({Resolve(*entry), entry->text, LabelOf(entry->text)});
 		}
+		else if (key.text == "MIN")
+			element.min = NumberOf(key, words);
+		else if (key.text == "MAX")
+			element.max = NumberOf(key, words);
+		else if (key.text == "STEP")
+			element.step = NumberOf(key, words);
+		else if (key.text == "UNIT")
+			element.unit = OneWord(key, words).text;
+	}
+
+	const Token& OneWord(const Token& key, const std::vector<const Token*>& words) const
+	{
+		if (words.size() != 1)
+			_cursor.FailAt(key, key.text + " takes one word");
+		return *words.front();
+	}
+
+	// The one number a MIN, MAX or STEP property gives.
+	double NumberOf(const Token& key, const std::vector<const Token*>& words) const
+	{
+		const Token& word = OneWord(key, words);
+		const std::string& text = word.text;
+		const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
+		double value = 0.0;
+		const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
+		if (word.kind != TokenKind::Number || error != std::errc() || end != text.data() + text.size())
+			_cursor.FailAt(word, key.text + " takes a number, not '" + text + "'");
+		return value;
 	}
 
 	TokenCursor _cursor;

@@ -61,7 +61,9 @@ Description ResourceFolder::LoadDescription(const std::string& name) const
 		ReadLocalizedSource(_folder, _language, base.string() + ".str"),
 	};
 	DescriptionScope scope = HostScope();
-	return BuildDescription(name, sources, scope);
+	Description description = BuildDescription(name, sources, scope);
+	description.folder = _folder;
+	return description;
 }
 
 }

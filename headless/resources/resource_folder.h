@@ -31,7 +31,8 @@ public:
 
 	// Loads description `name` from description/<name>.h and .res and
 	// strings_<language>/description/<name>.str (falling back to en-US), in
-	// the scope of the host's descriptions. Throws ResourceError.
+	// the scope of the host's descriptions; it remembers this folder.
+	// Throws ResourceError.
 	Description LoadDescription(const std::string& name) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "headless/resources/source_files.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "headless/resources/file_text.h"
@@ -22,9 +23,11 @@ std::optional<SourceText> TryRead(const std::filesystem::path& folder, const std
 	return SourceText{relative.generic_string(), std::move(text)};
 }
 
+constexpr std::string_view kStringsPrefix = "strings_";
+
 std::filesystem::path StringsFolder(std::string_view language)
 {
-	return "strings_" + std::string(language);
+	return std::string(kStringsPrefix) + std::string(language);
 }
 
 }
@@ -42,6 +45,23 @@ SourceText ReadLocalizedSource(const std::filesystem::path& folder, const std::s
 	if (std::optional<SourceText> localized = TryRead(folder, StringsFolder(language) / relative))
 		return std::move(*localized);
 	return ReadSource(folder, StringsFolder(kFallbackLanguage) / relative);
+}
+
+std::vector<std::string> CarriedLanguages(const std::filesystem::path& folder)
+{
+	std::vector<std::string> languages;
+	std::error_code error;
+	for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+	{
+		const std::string name = entry.path().filename().string();
+		if (entry.is_directory(error) && name.starts_with(kStringsPrefix) && name.size() > kStringsPrefix.size())
+			languages.push_back(name.substr(kStringsPrefix.size()));
+	}
+	// The fallback first: its labels stand in wherever another language has none.
+	std::ranges::sort(languages, [](const std::string& a, const std::string& b) {
+		return std::make_pair(a != kFallbackLanguage, a) < std::make_pair(b != kFallbackLanguage, b);
+	});
+	return languages;
 }
 
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "headless/resources/source_text.h"
 
@@ -21,5 +22,9 @@ SourceText ReadSource(const std::filesystem::path& folder, const std::filesystem
 // that language lacks it; throws ResourceError when both lack it, naming the
 // en-US file.
 SourceText ReadLocalizedSource(const std::filesystem::path& folder, const std::string& language, const std::filesystem::path& relative);
+
+// The languages `folder` has string tables for (its strings_<language>
+// folders): the fallback language first, the others in alphabetical order.
+std::vector<std::string> CarriedLanguages(const std::filesystem::path& folder);
 
 }

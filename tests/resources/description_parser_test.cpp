@@ -87,6 +87,9 @@ TEST(DescriptionParser, KeepsPropertiesAsWordsAndResolvesCycles)
 	const auto& real = description.Find(10001)->properties;
 	EXPECT_EQ(real.at("UNIT"), Words{"METER"});
 	EXPECT_EQ(real.at("MAX"), Words{"100.0"});
+	const DescriptionElement& length = *description.Find(10001);
+	EXPECT_EQ(std::tie(length.min, length.max, length.step, length.unit), std::make_tuple(0.0, 100.0, 1.0, std::string("METER")));
+	EXPECT_FALSE(description.FindSymbol("ID_B")->min.has_value());
 	EXPECT_EQ(description.FindSymbol("ID_E")->properties.at("ACCEPT"), Words{"Ospline"});
 	EXPECT_EQ(description.elements[9].properties.at("LINE"), Words{});
 	const DescriptionElement& cycle = *description.FindSymbol("ID_C");
@@ -135,6 +138,10 @@ TEST(DescriptionParser, ReportsErrorsWithTheirLine)
 		{"CONTAINER Otest {\n LONG ID_C { CYCLE { ID_C_ONE } } }", 2, "expected ';' after 'ID_C_ONE'"},
 		{"CONTAINER Otest {\n STRING ID_D { DEFAULT \"x\"; } }", 2, "expected ';' after 'DEFAULT'"},
 		{"CONTAINER Otest {\n REAL { } }", 2, "expected a symbol after 'REAL'"},
+		{"CONTAINER Otest {\n REAL ID_A {\n MAX one; } }", 3, "MAX takes a number, not 'one'"},
+		{"CONTAINER Otest {\n REAL ID_A { STEP 1e999; } }", 2, "STEP takes a number, not '1e999'"},
+		{"CONTAINER Otest {\n REAL ID_A { MIN 0 1; } }", 2, "MIN takes one word"},
+		{"CONTAINER Otest {\n REAL ID_A { UNIT; } }", 2, "UNIT takes one word"},
 		{"DESCRIPTION Otest { }", 1, "expected 'CONTAINER'"},
 	};
 	for (const auto& entry : cases)

@@ -2,6 +2,7 @@
 
 #include "expect_resource_error.h"
 #include "headless/resources/resource_folder.h"
+#include "headless/resources/source_files.h"
 #include "temp_resource_folder.h"
 
 using namespace headless::resources;
@@ -55,6 +56,16 @@ TEST_F(ResourceFolderTest, LoadsDescriptionsWithHostIncludes)
 	EXPECT_EQ(description.FindSymbol("ID_OBJECTPROPERTIES")->label, "Object");
 	EXPECT_EQ(description.elements[3].symbol, "PRIM_PLANE");
 	EXPECT_EQ(description.Find(1004)->label, "Angle");
+	EXPECT_EQ(description.folder, _res.Path());
+}
+
+TEST_F(ResourceFolderTest, NamesTheLanguagesItCarriesTheFallbackFirst)
+{
+	_res.Write("strings_ar-EG/c4d_strings.str", "STRINGTABLE { }");
+	_res.Write("strings_/c4d_strings.str", "STRINGTABLE { }");
+	_res.Write("strings_fr-FR", "a file, not a folder");
+	EXPECT_EQ(CarriedLanguages(_res.Path()), (std::vector<std::string>{"en-US", "ar-EG", "de-DE"}));
+	EXPECT_TRUE(CarriedLanguages(_res.Path() / "nothing").empty());
 }
 
 TEST_F(ResourceFolderTest, ErrorsNameTheFileRelativeToTheFolder)

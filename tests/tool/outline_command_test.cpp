@@ -1,7 +1,9 @@
 // pointsmith-host outline: the documented examples, exactly, in each format.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 #include <nlohmann/json.hpp>
 
 #include "arrow_outline_rounding.h"
@@ -130,7 +132,8 @@ TEST(ToolOutline, DrawsAnSvgInThePlaneTheOutlineLiesIn)
 	ASSERT_EQ(flat.exitCode, 0) << flat.err;
 	EXPECT_EQ(flat.out.rfind("<svg xmlns=\"http://www.w3.org/2000/svg\"", 0), 0u);
 	EXPECT_NE(flat.out.find("<polygon"), std::string::npos);
-	EXPECT_EQ(flat.out.find("<text"), std::string::npos);
+	EXPECT_EQ(flat.out.find("class=\"number\""), std::string::npos);
+	EXPECT_EQ(flat.out.find("class=\"axis-label\""), std::string::npos);
 
 	const ToolRun turned = RunTool({ "outline", "--format", "svg", "--axis", "--order", "--set", "PRIM_PLANE=1" });
 	ASSERT_EQ(turned.exitCode, 0) << turned.err;
@@ -141,6 +144,120 @@ TEST(ToolOutline, DrawsAnSvgInThePlaneTheOutlineLiesIn)
 	// Both views fill the same picture: the outline is only turned.
 	const auto polygon = [](const std::string& svg) { return svg.substr(svg.find("points=\"")); };
 	EXPECT_EQ(polygon(flat.out).substr(0, 40), polygon(turned.out).substr(0, 40));
+}
+
+// The texts of a picture of one class, with the box each covers: centred on
+// x, the baseline 0.36 of the font size below the centre, 0.64 of it a character wide.
+struct Label
+{
+	std::string text;
+	double left, top, right, bottom;
+};
+
+std::vector<Label> Labels(const std::string& svg, const std::string& kind, double size)
+{
+	std::vector<Label> labels;
+	const std::regex text("<text class=\"" + kind + "\" x=\"([-0-9.]+)\" y=\"([-0-9.]+)\"[^>]*>([^<]*)</text>");
+	for (auto match = std::sregex_iterator(svg.begin(), svg.end(), text); match != std::sregex_iterator(); ++match)
+	{
+		const double x = std::stod((*match)[1]);
+		const double y = std::stod((*match)[2]) - 0.36 * size;
+		const double halfWidth = 0.32 * size * static_cast<double>((*match)[3].length());
+		labels.push_back({ (*match)[3], x - halfWidth, y - 0.4 * size, x + halfWidth, y + 0.4 * size });
+	}
+	return labels;
+}
+
+std::vector<std::pair<double, double>> Dots(const std::string& svg)
+{
+	std::vector<std::pair<double, double>> dots;
+	const std::regex circle("<circle cx=\"([-0-9.]+)\" cy=\"([-0-9.]+)\"");
+	for (auto match = std::sregex_iterator(svg.begin(), svg.end(), circle); match != std::sregex_iterator(); ++match)
+		dots.emplace_back(std::stod((*match)[1]), std::stod((*match)[2]));
+	return dots;
+}
+
+TEST(ToolOutline, PointNumbersKeepClearOfEachOtherThePointsAndTheAxisLabels)
+{
+	const std::vector<std::string> cases[] = {
+		{ "ARROW_BEVEL=true" },
+		{ "ARROW_BEVEL=true", "ARROW_TAIL_NOTCH=60" },
+		{ "ARROW_SHAFT=false", "ARROW_BEVEL=true", "ARROW_BARB_SWEEP=40" },
+		{ "ARROW_FINS=true", "ARROW_OPEN_HEAD=true", "ARROW_TAIL_NOTCH=40" },
+		{ "ARROW_OPEN_HEAD=true", "ARROW_SQUARE_BARBS=true", "PRIM_PLANE=1" },
+		{ "ARROW_DOUBLE=true", "ARROW_OPEN_HEAD=true", "PRIM_PLANE=2" },
+		{ "ARROW_BEVEL=true", "ARROW_BEVEL_SIZE=2", "ARROW_SHAFT_WIDTH=4" },
+	};
+	for (const auto& sets : cases)
+	{
+		SCOPED_TRACE(sets.back());
+		std::vector<std::string> arguments { "outline", "--format", "svg", "--axis", "--order" };
+		for (const std::string& set : sets)
+			arguments.insert(arguments.end(), { "--set", set });
+		const ToolRun run = RunTool(arguments);
+		ASSERT_EQ(run.exitCode, 0) << run.err;
+		const std::vector<Label> numbers = Labels(run.out, "number", 12.0);
+		const std::vector<Label> axes = Labels(run.out, "axis-label", 13.0);
+		const auto dots = Dots(run.out);
+		ASSERT_EQ(numbers.size(), dots.size());
+		ASSERT_EQ(axes.size(), 2u);
+		std::vector<Label> all = axes;
+		for (std::size_t i = 0; i < numbers.size(); ++i)
+		{
+			const Label& number = numbers[i];
+			EXPECT_EQ(number.text, std::to_string(i));
+			for (const Label& other : all)
+				EXPECT_FALSE(number.left < other.right && other.left < number.right && number.top < other.bottom && other.top < number.bottom)
+					<< number.text << " on " << other.text;
+			for (const auto& [x, y] : dots)
+				EXPECT_FALSE(x > number.left - 2.5 && x < number.right + 2.5 && y > number.top - 2.5 && y < number.bottom + 2.5) << number.text;
+			// Near its own point, and nearer to it than to any other.
+			const auto distance = [&](const std::pair<double, double>& dot) { return std::hypot(dot.first - (number.left + number.right) / 2, dot.second - (number.top + number.bottom) / 2); };
+			EXPECT_LT(distance(dots[i]), 30.0) << number.text;
+			all.push_back(number);
+		}
+	}
+}
+
+TEST(ToolOutline, EveryPictureNamesItsPlaneAndScale)
+{
+	for (const char* plane : { "XY", "ZY", "XZ" })
+	{
+		for (bool axis : { false, true })
+		{
+			const std::string setting = std::string("PRIM_PLANE=") + (plane[0] == 'X' ? (plane[1] == 'Y' ? "0" : "2") : "1");
+			std::vector<std::string> arguments { "outline", "--format", "svg", "--set", setting };
+			if (axis)
+				arguments.push_back("--axis");
+			const ToolRun run = RunTool(arguments);
+			ASSERT_EQ(run.exitCode, 0) << run.err;
+			EXPECT_NE(run.out.find(std::string(">plane ") + plane + "</text>"), std::string::npos) << plane << axis;
+			EXPECT_NE(run.out.find(">1 px = "), std::string::npos) << plane << axis;
+		}
+	}
+}
+
+TEST(ToolOutline, DrawsAtAFixedScale)
+{
+	// The default arrow is 500 units long: 250 pixels at 2 units a pixel.
+	const ToolRun run = RunTool({ "outline", "--format", "svg", "--scale", "2" });
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_NE(run.out.find(">1 px = 2 units</text>"), std::string::npos);
+	std::smatch points;
+	ASSERT_TRUE(std::regex_search(run.out, points, std::regex("<polygon [^>]*points=\"([^\"]*)\"")));
+	std::vector<double> xs;
+	const std::string list = points[1];
+	const std::regex x("([-0-9.]+),");
+	for (auto match = std::sregex_iterator(list.begin(), list.end(), x); match != std::sregex_iterator(); ++match)
+		xs.push_back(std::stod((*match)[1]));
+	EXPECT_DOUBLE_EQ(*std::max_element(xs.begin(), xs.end()) - *std::min_element(xs.begin(), xs.end()), 250.0);
+
+	for (const char* scale : { "0", "-1", "nan", "inf", "1e-320", "wide", "" })
+	{
+		const ToolRun bad = RunTool({ "outline", "--format", "svg", "--scale", scale });
+		EXPECT_EQ(bad.exitCode, 2) << scale;
+		EXPECT_EQ(bad.out, "") << scale;
+	}
 }
 
 TEST(ToolOutline, WritesAClosedObjPolyline)

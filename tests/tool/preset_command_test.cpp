@@ -1,6 +1,7 @@
 // pointsmith-host preset show / save as scripts use them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -39,6 +40,14 @@ TEST_F(ToolPreset, SavesWithTheSuffixAndShowsWhatItLoads)
 	EXPECT_EQ(result["values"]["10010"], 150.0);
 	EXPECT_EQ(result["values"]["1004"], 0.0872664600610733);
 	EXPECT_EQ(show.out.rfind("{\"loaded\":true,\"values\":{\"10190\":", 0), 0u);
+
+	// As text: NAME=VALUE lines as --set takes them, floats as the file holds them.
+	const ToolRun text = RunTool({ "preset", "show", (Scratch() / "wide.arr").string(), "--format", "text" });
+	ASSERT_EQ(text.exitCode, 0) << text.err;
+	EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 26);
+	EXPECT_EQ(text.out.rfind("ARROW_PRESET_NAME=Wide\nARROW_HEAD_LENGTH=100.0\n", 0), 0u) << text.out;
+	for (const char* line : { "\nARROW_SHAFT_WIDTH=150.0\n", "\nARROW_SHAFT=true\n", "\nPRIM_PLANE=0\n", "\nSPLINEOBJECT_ANGLE=0.08726646\n" })
+		EXPECT_NE(text.out.find(line), std::string::npos) << line;
 }
 
 TEST_F(ToolPreset, ShowsTheUnchangedArrowWhenAFileIsNotAPreset)
