@@ -1,14 +1,24 @@
 #include "tool/commands.h"
 #include "tool/contour_output.h"
+#include "tool/parameter_input.h"
+#include "tool/preset_diagnosis.h"
 
 namespace tool
 {
+
+void CheckOutlineFormat(const OutlineFormat& format)
+{
+	if (format.kind == "svg" || (!format.axes && !format.order))
+		return;
+	const std::string options = format.axes && format.order ? "--axis and --order belong" : format.axes ? "--axis belongs" : "--order belongs";
+	throw InputError(options + " to --format svg, not " + format.kind);
+}
 
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out)
 {
 	headless::Object* arrow = session.NewArrow(empty, {});
 	if (!format.preset.empty() && !session.LoadPreset(arrow, format.preset))
-		throw CommandFailure(format.preset + " was not loaded");
+		throw CommandFailure(NotLoaded(session.Host(), *session.ArrowType().description, format.preset));
 	session.ApplyEdits(arrow, edits);
 	const Contour contour = TakeContour(session.Host(), arrow);
 	session.CheckProtocol();

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <regex>
 
+#include "tool/nearest_name.h"
+
 namespace tool
 {
 
@@ -54,6 +56,17 @@ headless::ValueKind ValueKindOf(ElementKind kind)
 		case ElementKind::Vector: return headless::ValueKind::Vector;
 		default: return headless::ValueKind::None;
 	}
+}
+
+std::vector<std::string> ParameterNames(const headless::resources::Description& description)
+{
+	std::vector<std::string> names;
+	for (const DescriptionElement& element : description.elements)
+	{
+		if (element.IsParameter() && !element.symbol.empty())
+			names.push_back(element.symbol);
+	}
+	return names;
 }
 
 } // namespace
@@ -117,7 +130,7 @@ const DescriptionElement& FindParameter(const headless::resources::Description& 
 	if (!element && ReadInteger(name, id))
 		element = description.Find(id);
 	if (!element || !element->IsParameter())
-		throw InputError("unknown parameter '" + name + "'");
+		throw InputError("unknown parameter '" + name + "'" + DidYouMean(name, ParameterNames(description)));
 	return *element;
 }
 
