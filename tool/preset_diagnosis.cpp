@@ -173,6 +173,12 @@ std::string Quoted(const std::string& path)
 	return path.empty() ? "''" : path;
 }
 
+// Why a load or save opened no file: the dialog the module needed never came.
+std::string NothingOpened(const headless::Host& host)
+{
+	return host.fileDialogs.shown.empty() ? "the module showed no file dialog" : std::string();
+}
+
 // An open, write, close or rename that failed, in words.
 std::string Failed(const char* doing, const FileEvent& event, const std::string& path)
 {
@@ -185,7 +191,7 @@ std::string WhyNotLoaded(const headless::Host& host, const Description& descript
 {
 	const std::vector<const FileEvent*> events = SinceLastOpen(host.fileHistory, "read");
 	if (events.empty())
-		return host.fileDialogs.shown.empty() ? "the module showed no file dialog" : std::string();
+		return NothingOpened(host);
 	const FileEvent& open = *events.front();
 	if (!open.succeeded)
 	{
@@ -218,7 +224,7 @@ std::string WhyNotSaved(const headless::Host& host, const Description& descripti
 {
 	const std::vector<const FileEvent*> events = SinceLastOpen(host.fileHistory, "write");
 	if (events.empty())
-		return host.fileDialogs.shown.empty() ? "the module showed no file dialog" : std::string();
+		return NothingOpened(host);
 	const FileEvent& open = *events.front();
 	if (!open.succeeded)
 		return Failed("cannot write", open, open.path);

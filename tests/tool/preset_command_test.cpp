@@ -130,6 +130,8 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 	Write(Scratch() / "nan.arr", plain.substr(0, 78) + "\x7f\xc0\x00\x00" + plain.substr(82));
 	Write(Scratch() / "latin1.arr", plain.substr(0, 73) + std::string("\0\0\0\2\xe9\0", 6) + plain.substr(78));
 	Write(Scratch() / "wide.arr", plain);
+	// Version 1.1 has no double-arrow records (bytes 96 to 104 here): the shaft follows the head.
+	Write(Scratch() / "old.arr", plain.substr(0, 29) + std::string("\0\0\0\x0e# Version 1.1\0", 18) + plain.substr(47, 49) + plain.substr(105, 4));
 	std::filesystem::create_directories(Scratch() / "folder.arr");
 
 	const std::string at = Scratch().string() + "/";
@@ -141,6 +143,7 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 	const Case cases[] = {
 		{ { "preset", "show", at + "cut.arr" }, at + "cut.arr was not loaded: file ends in record 17 (ARROW_TAIL_NOTCH) at byte 142" },
 		{ { "outline", "--preset", at + "cut.arr" }, at + "cut.arr was not loaded: file ends in record 17 (ARROW_TAIL_NOTCH) at byte 142" },
+		{ { "preset", "show", at + "old.arr" }, at + "old.arr was not loaded: file ends in record 12 (ARROW_SHAFT_LENGTH) at byte 100" },
 		{ { "preset", "show", at + "empty.arr" }, at + "empty.arr was not loaded: the file is empty" },
 		{ { "preset", "show", at + "README.arr" }, at + "README.arr was not loaded: record 1 (header) at byte 0 claims 589320303 bytes, the file has 28 after it" },
 		{ { "preset", "show", at + "nan.arr" }, at + "nan.arr was not loaded: record 5 (ARROW_HEAD_LENGTH) at byte 78 holds nan, not a finite number" },

@@ -186,7 +186,7 @@ TEST(ToolHelp, ShowsOneValuePerOptionTheModuleFileAndWhereNamesAre)
 {
 	const ToolRun top = RunTool({ "--help" });
 	EXPECT_EQ(top.exitCode, 0);
-	EXPECT_NE(top.out.find("/plugins/pointsmith/" + BuiltModule().filename().string() + " beside the tool"), std::string::npos) << top.out;
+	EXPECT_NE(top.out.find(BuiltModule().filename().string() + " beside the tool"), std::string::npos) << top.out;
 	EXPECT_NE(top.out.find("--version"), std::string::npos);
 	for (const char* command : { "params", "outline" })
 	{
