@@ -64,7 +64,7 @@ coverage: deps
 
 # The Windows module, headless host and tests, cross-built with mingw-w64 into
 # build-windows/; test-windows runs those tests under wine.
-.PHONY: windows test-windows package
+.PHONY: windows test-windows package package-linux
 windows: deps
 	@scripts/install-deps.sh windows
 	cmake --preset windows
@@ -74,12 +74,16 @@ test-windows: windows
 	scripts/with-wine.sh ctest --preset windows
 
 # One zip per system built here, each checked by unpacking it and loading the
-# module from it: build/pointsmith-linux.zip, build-windows/pointsmith-windows.zip.
-package: build windows
+# module from it: build/pointsmith-headless-linux.zip and
+# build-windows/pointsmith-headless-windows.zip. package-linux makes and
+# checks the Linux zip alone, without the Windows tool chain.
+package-linux: build
 	cmake --build --preset release --target plugin_zip
-	scripts/check-package.sh build/pointsmith-linux.zip build/bin/pointsmith-host
+	scripts/check-package.sh build/pointsmith-headless-linux.zip build/bin/pointsmith-host
+
+package: package-linux windows
 	cmake --build --preset windows --target plugin_zip
-	scripts/with-wine.sh scripts/check-package.sh build-windows/pointsmith-windows.zip wine build-windows/bin/pointsmith-host.exe
+	scripts/with-wine.sh scripts/check-package.sh build-windows/pointsmith-headless-windows.zip wine build-windows/bin/pointsmith-host.exe
 
 clean:
 	rm -rf build build-asan build-fuzz build-coverage build-windows

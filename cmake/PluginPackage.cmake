@@ -1,6 +1,6 @@
 # plugin_zip: the plug-in folder as it goes into the host's plugins folder
 # (the module, res/, presets/ and an install note for this system), zipped as
-# pointsmith-<system>.zip in the build folder.
+# pointsmith-headless-<system>.zip in the build folder.
 if(WIN32)
 	set(POINTSMITH_PACKAGE_SYSTEM Windows)
 	set(POINTSMITH_PACKAGE_PLUGINS "the plugins folder in the host's installation folder, for example C:\\Program Files\\<host>\\plugins\\")
@@ -19,7 +19,7 @@ string(TOLOWER ${POINTSMITH_PACKAGE_SYSTEM} system)
 
 set(package_root ${CMAKE_BINARY_DIR}/package)
 set(package_folder ${package_root}/pointsmith)
-set(package_zip ${CMAKE_BINARY_DIR}/pointsmith-${system}.zip)
+set(package_zip ${CMAKE_BINARY_DIR}/pointsmith-headless-${system}.zip)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/INSTALL.txt.in ${package_root}/INSTALL.txt @ONLY NEWLINE_STYLE ${note_line_ends})
 
 add_custom_target(plugin_zip

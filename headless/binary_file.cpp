@@ -2,7 +2,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "headless/paths.h"
 
@@ -20,14 +27,53 @@ void Arrange(unsigned char* bytes, std::size_t size, bool bigEndian)
 	std::reverse(bytes, bytes + size);
 }
 
-std::FILE* OpenFile(const std::string& path, const char* mode)
+// Opens regular files only: a folder, FIFO, device or socket fails at once.
+// On POSIX systems the open itself does not wait (a FIFO without a writer
+// would block it for ever) and the opened file is checked again, so nothing
+// put in the file's place after the first look is read or written.
+std::FILE* OpenRegularFile(const std::string& path, FileMode mode, FileProblem& problem)
 {
+	problem = NotRegularAt(path);
+	if (problem)
+		return nullptr;
+	// A file marked read-only is not opened for writing, whoever asks.
+	if (mode != FileMode::Read && IsReadOnly(path))
+	{
+		problem = { FileProblem::Kind::PermissionDenied, {} };
+		return nullptr;
+	}
 #if defined(_WIN32)
-	const std::wstring wide = FromUtf8(path).wstring();
-	const std::wstring wideMode(mode, mode + std::strlen(mode));
-	return _wfopen(wide.c_str(), wideMode.c_str());
+	const wchar_t* modes[] = { L"ab", L"rb", L"wb", L"r+b" };
+	std::FILE* file = _wfopen(FromUtf8(path).wstring().c_str(), modes[static_cast<std::size_t>(mode)]);
+	if (!file)
+		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
+	return file;
 #else
-	return std::fopen(path.c_str(), mode);
+	// A file created for writing is never created through a link.
+	const int flags[] = { O_WRONLY | O_CREAT | O_APPEND, O_RDONLY, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, O_RDWR };
+	const char* modes[] = { "ab", "rb", "wb", "r+b" };
+	const auto index = static_cast<std::size_t>(mode);
+	const int descriptor = open(path.c_str(), flags[index] | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+	if (descriptor < 0)
+	{
+		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
+		return nullptr;
+	}
+	struct stat opened {};
+	if (fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode))
+	{
+		close(descriptor);
+		problem = { FileProblem::Kind::NotRegularFile, "not a file" };
+		return nullptr;
+	}
+	fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+	std::FILE* file = fdopen(descriptor, modes[index]);
+	if (!file)
+	{
+		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
+		close(descriptor);
+	}
+	return file;
 #endif
 }
 
@@ -41,15 +87,18 @@ BinaryFile::~BinaryFile()
 
 bool BinaryFile::Open(const std::string& path, FileMode mode, bool bigEndian)
 {
-	const char* modes[] = { "ab", "rb", "wb", "r+b" };
+	_problem = {};
 	const auto index = static_cast<std::size_t>(mode);
-	// A file marked read-only is not opened for writing, whoever asks.
-	if (_file || path.empty() || index >= std::size(modes) || (mode != FileMode::Read && IsReadOnly(path)))
+	if (_file || path.empty() || index > static_cast<std::size_t>(FileMode::ReadWrite))
 	{
+		if (path.empty())
+			_problem = { FileProblem::Kind::NoSuchFile, {} };
+		else
+			_problem = { FileProblem::Kind::Other, _file ? "a file is already open" : "no such open mode" };
 		_error = FileError::Open;
 		return false;
 	}
-	_file = OpenFile(path, modes[index]);
+	_file = OpenRegularFile(path, mode, _problem);
 	if (!_file)
 	{
 		_error = FileError::Open;
@@ -69,11 +118,15 @@ bool BinaryFile::Close()
 		_error = FileError::Close;
 		return false;
 	}
+	errno = 0;
 	const bool flushed = std::fflush(_file) == 0 && !std::ferror(_file);
 	const bool closed = std::fclose(_file) == 0;
 	_file = nullptr;
 	if (!flushed || !closed)
+	{
 		_error = FileError::Close;
+		_problem = ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), _path);
+	}
 	return flushed && closed;
 }
 
@@ -97,9 +150,11 @@ bool BinaryFile::Write(const void* data, std::int64_t length)
 		_error = FileError::Write;
 		return false;
 	}
+	errno = 0;
 	if (length > 0 && std::fwrite(data, 1, static_cast<std::size_t>(length), _file) != static_cast<std::size_t>(length))
 	{
 		_error = FileError::Write;
+		_problem = ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), _path);
 		return false;
 	}
 	return true;

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "headless/file_problem.h"
+
 namespace headless
 {
 
@@ -40,7 +42,8 @@ public:
 	BinaryFile(const BinaryFile&) = delete;
 	BinaryFile& operator=(const BinaryFile&) = delete;
 
-	// `bigEndian` is the byte order of every number read or written.
+	// `bigEndian` is the byte order of every number read or written. Only a
+	// regular file opens: a folder, FIFO, device or socket fails at once.
 	bool Open(const std::string& path, FileMode mode, bool bigEndian);
 	// False when the file was not open or its bytes could not all be stored.
 	bool Close();
@@ -57,6 +60,8 @@ public:
 	bool WriteNumber(const void* value, std::size_t size);
 
 	FileError Error() const { return _error; }
+	// Why the last open, write or close failed, as the system said it.
+	const FileProblem& Problem() const { return _problem; }
 	void SetError(FileError error) { _error = error; }
 	std::int64_t Length() const;
 	std::int64_t Position() const;
@@ -67,6 +72,7 @@ private:
 	bool _bigEndian = true;
 	bool _writing = false;
 	FileError _error = FileError::None;
+	FileProblem _problem;
 };
 
 } // namespace headless

@@ -55,7 +55,7 @@ fs::path NameBeside(const fs::path& file, std::mt19937_64& random)
 }
 
 // `bytes` into a new file beside `target`, which then takes the target's place.
-bool PutInPlace(const std::string& bytes, const fs::path& target, const fs::perms* permissions)
+FileProblem PutInPlace(const std::string& bytes, const fs::path& target, const fs::perms* permissions)
 {
 	std::mt19937_64 random(std::random_device {}());
 	fs::path beside;
@@ -66,7 +66,7 @@ bool PutInPlace(const std::string& bytes, const fs::path& target, const fs::perm
 		file = CreateExclusively(beside);
 	}
 	if (!file)
-		return false;
+		return ProblemOf(std::error_code(errno, std::generic_category()), ToUtf8(beside));
 	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 	const bool closed = std::fclose(file) == 0;
 	std::error_code error;
@@ -76,37 +76,48 @@ bool PutInPlace(const std::string& bytes, const fs::path& target, const fs::perm
 		fs::rename(beside, target, error);
 	if (!written || !closed || error)
 	{
+		const FileProblem problem = error ? ProblemOf(error, ToUtf8(target)) : FileProblem { FileProblem::Kind::Other, "the copy could not be stored" };
 		fs::remove(beside, error);
-		return false;
+		return problem;
 	}
-	return true;
+	return {};
 }
 
 } // namespace
 
-bool CopyFileOver(const std::string& source, const std::string& destination, bool overwrite)
+FileProblem CopyFileOver(const std::string& source, const std::string& destination, bool overwrite)
 {
+	if (FileProblem problem = NotRegularAt(source))
+		return problem;
 	std::ifstream input(FromUtf8(source), std::ios::binary);
 	if (!input)
-		return false;
+		return ProblemOf(std::make_error_code(std::errc::no_such_file_or_directory), source);
 	const std::string bytes((std::istreambuf_iterator<char>(input)), std::istreambuf_iterator<char>());
 	if (input.bad())
-		return false;
+		return { FileProblem::Kind::Other, "it could not be read" };
 
 	const fs::path named = FromUtf8(destination);
 	std::error_code error;
 	const fs::file_status link = fs::symlink_status(named, error);
 	if (error && error != std::errc::no_such_file_or_directory)
-		return false;
+		return ProblemOf(error, destination);
 	if (!fs::exists(link))
 		return PutInPlace(bytes, named, nullptr);
 
 	// What the name stands for: the file itself, or the file its links lead to.
 	const fs::path target = fs::canonical(named, error);
-	if (error || !overwrite || !fs::is_regular_file(target, error) || !MayWrite(target))
-		return false;
+	if (error)
+		return ProblemOf(error, destination);
+	if (FileProblem problem = NotRegularAt(ToUtf8(target)))
+		return problem;
+	if (!overwrite)
+		return { FileProblem::Kind::Other, "a file is there already" };
+	if (!MayWrite(target))
+		return { FileProblem::Kind::PermissionDenied, {} };
 	const fs::perms permissions = fs::status(target, error).permissions();
-	return !error && PutInPlace(bytes, target, &permissions);
+	if (error)
+		return ProblemOf(error, destination);
+	return PutInPlace(bytes, target, &permissions);
 }
 
 } // namespace headless

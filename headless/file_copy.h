@@ -9,14 +9,16 @@
 
 #include <string>
 
+#include "headless/file_problem.h"
+
 namespace headless
 {
 
-// False, with the destination as it was and nothing left beside it, when
-// `source` cannot be read, the destination exists and `overwrite` is off or
-// it may not be written, it is no regular file (or a link to none), or the
-// copy cannot be stored.
-bool CopyFileOver(const std::string& source, const std::string& destination, bool overwrite);
+// Why the copy was not made, with the destination as it was and nothing left
+// beside it: `source` cannot be read, the destination exists and `overwrite`
+// is off or it may not be written, it is no regular file (or a link to
+// none), or the copy cannot be stored. None when it was made.
+FileProblem CopyFileOver(const std::string& source, const std::string& destination, bool overwrite);
 
 } // namespace headless
 

@@ -18,6 +18,7 @@
 #include "headless/console.h"
 #include "headless/fault_plan.h"
 #include "headless/file_dialogs.h"
+#include "headless/file_history.h"
 #include "headless/handle_registry.h"
 #include "headless/memory.h"
 #include "headless/module_library.h"
@@ -127,6 +128,7 @@ public:
 	ProtocolLog protocol;
 	Console console;
 	FileDialogs fileDialogs;
+	FileHistory fileHistory;
 	PlacedFiles placedFiles;
 	Scene scene;
 	Undo undo { scene, protocol };

@@ -101,19 +101,29 @@ std::string AbsolutePath(const std::string& path)
 	return error ? path : ToUtf8(absolute.lexically_normal());
 }
 
-bool RemoveFile(const std::string& path)
+FileProblem RemoveFile(const std::string& path)
 {
+	if (path.empty())
+		return { FileProblem::Kind::NoSuchFile, {} };
+	if (FileProblem other = NotRegularAt(path))
+		return other;
 	std::error_code error;
-	return !path.empty() && fs::is_regular_file(FromUtf8(path), error) && fs::remove(FromUtf8(path), error) && !error;
+	if (!fs::remove(FromUtf8(path), error) && !error)
+		return { FileProblem::Kind::NoSuchFile, {} };
+	return error ? ProblemOf(error, path) : FileProblem {};
 }
 
-bool RenameFile(const std::string& from, const std::string& to)
+FileProblem RenameFile(const std::string& from, const std::string& to)
 {
 	if (from.empty() || to.empty())
-		return false;
+		return { FileProblem::Kind::NoSuchFile, {} };
 	std::error_code error;
 	fs::rename(FromUtf8(from), FromUtf8(to), error);
-	return !error;
+	if (!error)
+		return {};
+	// A missing source is the file's own problem; anything else is the target's.
+	std::error_code ignored;
+	return fs::exists(FromUtf8(from), ignored) ? ProblemOf(error, to) : ProblemOf(error, from);
 }
 
 } // namespace headless

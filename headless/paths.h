@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "headless/file_problem.h"
+
 namespace headless
 {
 
@@ -35,10 +37,10 @@ bool PathExists(const std::string& path, bool directory);
 bool IsReadOnly(const std::string& path);
 // The path made absolute against the working directory; empty stays empty.
 std::string AbsolutePath(const std::string& path);
-// Deletes a file; false when nothing was deleted.
-bool RemoveFile(const std::string& path);
-// Renames a file, replacing one already at `to`.
-bool RenameFile(const std::string& from, const std::string& to);
+// Deletes a regular file; the problem when nothing was deleted.
+FileProblem RemoveFile(const std::string& path);
+// Renames a file, replacing one already at `to`; the problem when it was not renamed.
+FileProblem RenameFile(const std::string& from, const std::string& to);
 
 } // namespace headless
 

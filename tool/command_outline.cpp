@@ -1,8 +1,10 @@
 #include <cmath>
+#include <vector>
 
 #include "tool/commands.h"
 #include "tool/contour_output.h"
 #include "tool/parameter_input.h"
+#include "tool/preset_diagnosis.h"
 
 namespace tool
 {
@@ -13,11 +15,30 @@ bool IsScale(const std::string& text)
 	return value && std::isnormal(std::get<double>(*value)) && std::get<double>(*value) > 0.0;
 }
 
+void CheckOutlineFormat(const OutlineFormat& format)
+{
+	if (format.kind == "svg")
+		return;
+	std::vector<std::string> options;
+	if (format.axes)
+		options.push_back("--axis");
+	if (format.order)
+		options.push_back("--order");
+	if (format.unitsPerPixel != 0.0)
+		options.push_back("--scale");
+	if (options.empty())
+		return;
+	std::string named = options.front();
+	for (std::size_t i = 1; i < options.size(); ++i)
+		named += (i + 1 == options.size() ? " and " : ", ") + options[i];
+	throw InputError(named + (options.size() == 1 ? " belongs" : " belong") + " to --format svg, not " + format.kind);
+}
+
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out)
 {
 	headless::Object* arrow = session.NewArrow(empty, {});
 	if (!format.preset.empty() && !session.LoadPreset(arrow, format.preset))
-		throw CommandFailure(format.preset + " was not loaded");
+		throw CommandFailure(NotLoaded(session.Host(), *session.ArrowType().description, format.preset));
 	session.ApplyEdits(arrow, edits);
 	const Contour contour = TakeContour(session.Host(), arrow);
 	session.CheckProtocol();

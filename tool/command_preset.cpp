@@ -2,6 +2,7 @@
 
 #include "tool/commands.h"
 #include "tool/json_output.h"
+#include "tool/preset_diagnosis.h"
 #include "tool/product.h"
 
 namespace tool
@@ -56,7 +57,7 @@ int RunPresetShow(Session& session, const std::string& file, const std::string& 
 		out << Dump(result) << '\n';
 	}
 	if (!loaded)
-		err << "pointsmith-host: " << file << " was not loaded\n";
+		err << "pointsmith-host: " << NotLoaded(host, *session.ArrowType().description, file) << '\n';
 	return loaded ? 0 : 1;
 }
 
@@ -64,14 +65,19 @@ int RunPresetSave(Session& session, const std::string& file, const std::vector<P
 {
 	headless::Object* arrow = session.NewArrow(false, edits);
 	headless::Host& host = session.Host();
-	host.fileDialogs.answers.push_back(file);
 	host.placedFiles.paths.clear();
-	host.PressButton(arrow, ARROW_PRESET_SAVE);
-	session.CheckProtocol();
+	host.fileHistory.Clear();
+	// An empty name is no file: the button is not pressed for it.
+	if (!file.empty())
+	{
+		host.fileDialogs.answers.push_back(file);
+		host.PressButton(arrow, ARROW_PRESET_SAVE);
+		session.CheckProtocol();
+	}
 
 	if (host.placedFiles.paths.empty())
 	{
-		err << "pointsmith-host: no preset was written for " << file << '\n';
+		err << "pointsmith-host: " << NotSaved(host, *session.ArrowType().description, *arrow, file) << '\n';
 		return 1;
 	}
 	out << host.placedFiles.paths.back() << '\n';

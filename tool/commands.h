@@ -3,6 +3,7 @@
 #ifndef TOOL_COMMANDS_H
 #define TOOL_COMMANDS_H
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,8 +20,13 @@ constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_INPUT = 2;
 constexpr int EXIT_HOST = 3;
 
-// The module as the host sees it after start-up: identity, registration, console.
+// The module as the host sees it after start-up: identity, its answer to
+// the version query, registration, console.
 int RunInfo(Session& session, std::ostream& out);
+
+// The tool's version, then the module's identity and its answer to the
+// host's version query; the module is started for that.
+int RunVersion(const std::filesystem::path& moduleFile, std::ostream& out);
 
 // Every parameter of a new arrow: name, type, value and whether it is enabled.
 int RunParams(Session& session, bool empty, const std::vector<ParameterEdit>& edits, std::ostream& out);
@@ -53,6 +59,8 @@ struct OutlineFormat
 
 // Whether TEXT is a scale --scale takes: a positive finite number.
 bool IsScale(const std::string& text);
+// Throws InputError for options the format does not draw: --axis, --order and --scale belong to svg.
+void CheckOutlineFormat(const OutlineFormat& format);
 
 // The contour of a new arrow.
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out);

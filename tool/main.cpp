@@ -8,6 +8,8 @@
 
 #include "headless/paths.h"
 #include "headless/resources/utf8.h"
+#include "tool/argument_errors.h"
+#include "tool/checked_output.h"
 #include "tool/command_line.h"
 #include "tool/commands.h"
 #include "tool/executable_path.h"
@@ -38,25 +40,27 @@ struct ArrowOptions
 	CLI::Option* unset = nullptr;
 };
 
+// An option given once for each value: --set A=1 --set B=2.
+CLI::Option* AddRepeatable(CLI::App& command, const std::string& name, std::vector<std::string>& values, const std::string& help, const std::string& value)
+{
+	return command.add_option(name, values, help)->type_name(value)->allow_extra_args(false)->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
 void AddArrowOptions(CLI::App& command, ArrowOptions& options)
 {
-	options.set = command.add_option("--set", options.sets, "set a parameter of the new arrow (repeatable)")->type_name("NAME=VALUE")->allow_extra_args(false);
-	options.unset = command.add_option("--unset", options.unsets, "remove a parameter from the new arrow's container (repeatable)")->type_name("NAME")->allow_extra_args(false);
+	options.set = AddRepeatable(command, "--set", options.sets, "set a parameter of the new arrow; one --set for each (`params` lists the names)", "NAME=VALUE");
+	options.unset = AddRepeatable(command, "--unset", options.unsets, "remove a parameter from the new arrow's container; one --unset for each", "NAME");
 	command.add_flag("--empty", options.empty, "start from an empty container");
 }
 
-// The first word that is neither an option nor a known command, if any.
-std::string UnknownCommand(const CLI::App& app, int argc, char** argv)
+// Output that could not be written (a full disk) fails the command that made it.
+int Flushed(tool::CheckedOutput& output, int exitCode)
 {
-	for (int i = 1; i < argc; ++i)
-	{
-		const std::string word = argv[i];
-		if (word == "--module")
-			++i;
-		else if (word.rfind("-", 0) != 0)
-			return app.get_subcommands([&](const CLI::App* command) { return command->get_name() == word; }).empty() ? word : std::string();
-	}
-	return std::string();
+	const std::string failure = output.Failure();
+	if (failure.empty())
+		return exitCode;
+	std::cerr << "pointsmith-host: cannot write the output: " << failure << '\n';
+	return exitCode == 0 ? EXIT_FAILED : exitCode;
 }
 
 // --set and --unset in the order given on the command line.
@@ -86,14 +90,17 @@ std::vector<tool::ParameterEdit> OrderedEdits(const CLI::App& command, const Arr
 int main(int argc, char** argv)
 {
 	tool::CommandLine commandLine(argc, argv);
+	tool::CheckedOutput output;
 	CLI::App app("Drives the Pointsmith module through a headless host.", "pointsmith-host");
-	app.require_subcommand(1);
+	app.require_subcommand(0, 1);
 	app.fallthrough();
 	// Options start with dashes on every system: /presets/wide.arr is a path,
 	// never a Windows-style option.
 	app.allow_windows_style_options(false);
 	std::string moduleFile;
-	app.add_option("--module", moduleFile, "the module file (default: ../plugins/pointsmith/ beside the tool)");
+	app.add_option("--module", moduleFile, "the module file (default: " + headless::ToUtf8(tool::DefaultModuleFile({})) + " beside the tool)");
+	bool version = false;
+	app.add_flag("--version", version, "print the tool's version and the module's");
 
 	CLI::App* info = app.add_subcommand("info", "show the module's identity, registration and start-up console");
 	CLI::App* params = app.add_subcommand("params", "show every parameter of a new arrow");
@@ -113,7 +120,7 @@ int main(int argc, char** argv)
 	CLI::App* presetSave = preset->add_subcommand("save", "save a new arrow as FILE");
 	presetSave->add_option("FILE", presetFile, "the preset file")->required();
 	ArrowOptions saveOptions;
-	saveOptions.set = presetSave->add_option("--set", saveOptions.sets, "set a parameter of the arrow before saving (repeatable)")->type_name("NAME=VALUE")->allow_extra_args(false);
+	saveOptions.set = AddRepeatable(*presetSave, "--set", saveOptions.sets, "set a parameter of the arrow before saving; one --set for each (`params` lists the names)", "NAME=VALUE");
 	CLI::App* outline = app.add_subcommand("outline", "print the contour of a new arrow");
 	ArrowOptions outlineOptions;
 	AddArrowOptions(*outline, outlineOptions);
@@ -135,15 +142,18 @@ int main(int argc, char** argv)
 	}
 	catch (const CLI::CallForHelp& help)
 	{
-		return app.exit(help);
+		return Flushed(output, app.exit(help));
 	}
 	catch (const CLI::ParseError& error)
 	{
-		const std::string unknown = UnknownCommand(app, commandLine.Count(), commandLine.Words());
-		if (!unknown.empty())
-			std::cerr << "pointsmith-host: unknown command '" << unknown << "' (commands: info, params, outline, preset, script)\n";
-		else
-			std::cerr << "pointsmith-host: " << error.what() << '\n';
+		const std::vector<std::string> words(commandLine.Words() + 1, commandLine.Words() + commandLine.Count());
+		std::cerr << "pointsmith-host: " << tool::ArgumentError(app, words, error.what()) << '\n';
+		return EXIT_INPUT;
+	}
+	// Without a command the tool says how it is used.
+	if (app.get_subcommands().empty() && !version)
+	{
+		std::cerr << app.help();
 		return EXIT_INPUT;
 	}
 
@@ -158,22 +168,26 @@ int main(int argc, char** argv)
 			edits = OrderedEdits(*outline, outlineOptions);
 		if (*presetSave)
 			edits = OrderedEdits(*presetSave, saveOptions);
+		if (*outline)
+			tool::CheckOutlineFormat(format);
 		const std::string scriptText = *script ? tool::ReadScript(scriptFile) : std::string();
 
+		if (version)
+			return Flushed(output, tool::RunVersion(module, std::cout));
 		tool::Session session(module);
 		if (*script)
-			return tool::RunScript(session, scriptText, std::cout, std::cerr, scriptFile);
+			return Flushed(output, tool::RunScript(session, scriptText, std::cout, std::cerr, scriptFile));
 		if (*info)
-			return tool::RunInfo(session, std::cout);
+			return Flushed(output, tool::RunInfo(session, std::cout));
 		if (*outline)
-			return tool::RunOutline(session, outlineOptions.empty, edits, format, std::cout);
+			return Flushed(output, tool::RunOutline(session, outlineOptions.empty, edits, format, std::cout));
 		if (*presetShow)
-			return tool::RunPresetShow(session, presetFile, presetFormat, std::cout, std::cerr);
+			return Flushed(output, tool::RunPresetShow(session, presetFile, presetFormat, std::cout, std::cerr));
 		if (*presetSave)
-			return tool::RunPresetSave(session, presetFile, edits, std::cout, std::cerr);
+			return Flushed(output, tool::RunPresetSave(session, presetFile, edits, std::cout, std::cerr));
 		if (describe)
-			return tool::RunDescribe(session, paramsOptions.empty, edits, describeFormat, std::cout);
-		return tool::RunParams(session, paramsOptions.empty, edits, std::cout);
+			return Flushed(output, tool::RunDescribe(session, paramsOptions.empty, edits, describeFormat, std::cout));
+		return Flushed(output, tool::RunParams(session, paramsOptions.empty, edits, std::cout));
 	}
 	catch (const tool::CommandFailure& error)
 	{

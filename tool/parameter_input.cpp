@@ -5,6 +5,8 @@
 
 #include "headless/resources/utf8.h"
 
+#include "tool/nearest_name.h"
+
 namespace tool
 {
 
@@ -92,6 +94,17 @@ headless::ValueKind ValueKindOf(ElementKind kind)
 	}
 }
 
+std::vector<std::string> ParameterNames(const headless::resources::Description& description)
+{
+	std::vector<std::string> names;
+	for (const DescriptionElement& element : description.elements)
+	{
+		if (element.IsParameter() && !element.symbol.empty())
+			names.push_back(element.symbol);
+	}
+	return names;
+}
+
 } // namespace
 
 std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::string& text)
@@ -155,7 +168,7 @@ const DescriptionElement& FindParameter(const headless::resources::Description& 
 	if (!element && ReadInteger(name, id))
 		element = description.Find(id);
 	if (!element || !element->IsParameter())
-		throw InputError("unknown parameter " + headless::resources::Quote(name));
+		throw InputError("unknown parameter " + headless::resources::Quote(name) + DidYouMean(name, ParameterNames(description)));
 	return *element;
 }
 

@@ -16,6 +16,11 @@ constexpr const char* MODULE_FILE = "pointsmith.xso64";
 
 } // namespace
 
+const char* ToolVersion()
+{
+	return POINTSMITH_VERSION;
+}
+
 std::filesystem::path DefaultModuleFile(const std::filesystem::path& toolDirectory)
 {
 	return toolDirectory / ".." / "plugins" / "pointsmith" / MODULE_FILE;

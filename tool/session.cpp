@@ -68,6 +68,7 @@ bool Session::LoadPreset(headless::Object* arrow, const std::string& file)
 {
 	constexpr std::int32_t MSG_UPDATE = 5;
 	_host.fileDialogs.answers.push_back(file);
+	_host.fileHistory.Clear();
 	arrow->messages.clear();
 	_host.PressButton(arrow, ARROW_PRESET_LOAD);
 	CheckProtocol();

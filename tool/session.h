@@ -56,6 +56,7 @@ public:
 
 	// Loads a preset file into the arrow through its load button, the file
 	// dialog answered with `file`; true when the module reported it loaded.
+	// The host's file history then holds this load alone.
 	bool LoadPreset(headless::Object* arrow, const std::string& file);
 
 	// Throws HostError when the module broke the host's protocol.

@@ -127,11 +127,25 @@ C4DOS_Bool Exists(const C4DOS_Path* path, C4DOS_Bool directory) noexcept
 	});
 }
 
+// Puts a deletion or rename into the host's file history; true when it was done.
+bool Recorded(const char* entry, const std::string& path, const std::string& target, FileProblem problem)
+{
+	FileEvent event;
+	event.entry = entry;
+	event.path = AbsolutePath(path);
+	event.target = AbsolutePath(target);
+	const bool done = !problem;
+	event.succeeded = done;
+	event.problem = std::move(problem);
+	H().fileHistory.Add(std::move(event));
+	return done;
+}
+
 C4DOS_Bool Kill(const C4DOS_Path* path) noexcept
 {
 	return Guard("paths.kill", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Path* target = CheckPath(path, "paths.kill");
-		if (!target || H().faults.ShouldFail("paths.kill") || !RemoveFile(target->text))
+		if (!target || H().faults.ShouldFail("paths.kill") || !Recorded("paths.kill", target->text, {}, RemoveFile(target->text)))
 			return 0;
 		H().placedFiles.Forget(AbsolutePath(target->text));
 		return 1;
@@ -143,7 +157,8 @@ C4DOS_Bool Rename(const C4DOS_Path* from, const C4DOS_Path* to) noexcept
 	return Guard("paths.rename", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Path* source = CheckPath(from, "paths.rename");
 		Path* target = CheckPath(to, "paths.rename");
-		if (!source || !target || H().faults.ShouldFail("paths.rename") || !RenameFile(source->text, target->text))
+		if (!source || !target || H().faults.ShouldFail("paths.rename") ||
+			!Recorded("paths.rename", source->text, target->text, RenameFile(source->text, target->text)))
 			return 0;
 		H().placedFiles.Renamed(AbsolutePath(source->text), AbsolutePath(target->text));
 		return 1;
@@ -155,7 +170,8 @@ C4DOS_Bool CopyFile(const C4DOS_Path* from, const C4DOS_Path* to, int32_t flags)
 	return Guard("paths.copy_file", C4DOS_Bool { 0 }, [&]() -> C4DOS_Bool {
 		Path* source = CheckPath(from, "paths.copy_file");
 		Path* target = CheckPath(to, "paths.copy_file");
-		if (!source || !target || H().faults.ShouldFail("paths.copy_file") || !CopyFileOver(source->text, target->text, (flags & 1) != 0))
+		if (!source || !target || H().faults.ShouldFail("paths.copy_file") ||
+			!Recorded("paths.copy_file", source->text, target->text, CopyFileOver(source->text, target->text, (flags & 1) != 0)))
 			return 0;
 		H().placedFiles.Written(AbsolutePath(target->text));
 		return 1;

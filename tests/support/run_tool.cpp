@@ -23,11 +23,11 @@ std::string ReadAll(const std::filesystem::path& file)
 
 } // namespace
 
-ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input)
+ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input, const std::filesystem::path& output)
 {
 	const ScratchFolder scratch;
 	const std::filesystem::path in = scratch.Path() / "in";
-	const std::filesystem::path out = scratch.Path() / "out";
+	const std::filesystem::path out = output.empty() ? scratch.Path() / "out" : output;
 	const std::filesystem::path err = scratch.Path() / "err";
 	std::ofstream(in, std::ios::binary) << input;
 
@@ -35,7 +35,7 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& in
 	command.insert(command.end(), arguments.begin(), arguments.end());
 	ToolRun run;
 	run.exitCode = RunProgram(command, in, out, err);
-	run.out = ReadAll(out);
+	run.out = output.empty() ? ReadAll(out) : std::string();
 	run.err = ReadAll(err);
 	return run;
 }

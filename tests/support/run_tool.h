@@ -2,6 +2,7 @@
 #ifndef TESTS_SUPPORT_RUN_TOOL_H
 #define TESTS_SUPPORT_RUN_TOOL_H
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,9 @@ struct ToolRun
 	std::string err;
 };
 
-// With `input`, the tool reads it on its standard input.
-ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input = {});
+// With `input`, the tool reads it on its standard input; with `output`, its
+// standard output goes to that file instead of into ToolRun::out.
+ToolRun RunTool(const std::vector<std::string>& arguments, const std::string& input = {}, const std::filesystem::path& output = {});
 
 } // namespace tests
 

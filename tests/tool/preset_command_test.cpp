@@ -2,13 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "headless/paths.h"
+#include "tests/support/output_match.h"
 #include "tests/support/plugin_folder.h"
 #include "tests/support/run_tool.h"
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tests
 {
@@ -99,6 +110,119 @@ TEST_F(ToolPreset, TakesFileNamesAndValuesBeyondAscii)
 	ASSERT_EQ(script.exitCode, 0) << script.err;
 	EXPECT_EQ(script.out, "\"\"\n");
 }
+
+// The bytes of a preset as the module saves it, with `name` as its preset name.
+std::string SavedPreset(const std::filesystem::path& folder, const std::string& name)
+{
+	const ToolRun save = RunTool({ "preset", "save", (folder / "saved").string(), "--set", "ARROW_PRESET_NAME=" + name });
+	EXPECT_EQ(save.exitCode, 0) << save.err;
+	std::ifstream in(folder / "saved.arr", std::ios::binary);
+	return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const std::filesystem::path& file, const std::string& bytes)
+{
+	std::ofstream(file, std::ios::binary) << bytes;
+}
+
+TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
+{
+	// With the empty name, record 4 (the name) is 5 bytes at byte 73 and
+	// record 5 (the head length) starts at byte 78; a 26-letter name puts
+	// record 17 (the tail notch) at bytes 140 to 143.
+	const std::string plain = SavedPreset(Scratch(), "");
+	const std::string lettered = SavedPreset(Scratch(), "abcdefghijklmnopqrstuvwxyz");
+	ASSERT_EQ(plain.size(), 184u);
+	Write(Scratch() / "cut.arr", lettered.substr(0, 142));
+	Write(Scratch() / "empty.arr", "");
+	Write(Scratch() / "README.arr", "# Pointsmith\n\nA plug-in module.\n");
+	Write(Scratch() / "nan.arr", plain.substr(0, 78) + "\x7f\xc0\x00\x00" + plain.substr(82));
+	Write(Scratch() / "latin1.arr", plain.substr(0, 73) + std::string("\0\0\0\2\xe9\0", 6) + plain.substr(78));
+	Write(Scratch() / "wide.arr", plain);
+	// Version 1.1 has no double-arrow records (bytes 96 to 104 here): the shaft follows the head.
+	Write(Scratch() / "old.arr", plain.substr(0, 29) + std::string("\0\0\0\x0e# Version 1.1\0", 18) + plain.substr(47, 49) + plain.substr(105, 4));
+	std::filesystem::create_directories(Scratch() / "folder.arr");
+
+	const std::string at = Scratch().string() + "/";
+	struct Case
+	{
+		std::vector<std::string> arguments;
+		std::string line;
+	};
+	const Case cases[] = {
+		{ { "preset", "show", at + "cut.arr" }, at + "cut.arr was not loaded: file ends in record 17 (ARROW_TAIL_NOTCH) at byte 142" },
+		{ { "outline", "--preset", at + "cut.arr" }, at + "cut.arr was not loaded: file ends in record 17 (ARROW_TAIL_NOTCH) at byte 142" },
+		{ { "preset", "show", at + "old.arr" }, at + "old.arr was not loaded: file ends in record 12 (ARROW_SHAFT_LENGTH) at byte 100" },
+		{ { "preset", "show", at + "empty.arr" }, at + "empty.arr was not loaded: the file is empty" },
+		{ { "preset", "show", at + "README.arr" }, at + "README.arr was not loaded: record 1 (header) at byte 0 claims 589320303 bytes, the file has 28 after it" },
+		{ { "preset", "show", at + "nan.arr" }, at + "nan.arr was not loaded: record 5 (ARROW_HEAD_LENGTH) at byte 78 holds nan, not a finite number" },
+		{ { "preset", "show", at + "latin1.arr" }, at + "latin1.arr was not loaded: record 4 (ARROW_PRESET_NAME) at byte 73 is not UTF-8 text" },
+		{ { "preset", "show", at + "folder.arr" }, at + "folder.arr was not loaded: not a regular file (a folder)" },
+		{ { "preset", "show", at + "wide" }, at + "wide was not loaded: no such file (wide.arr exists)" },
+		{ { "preset", "show", at + "narrow.arr" }, at + "narrow.arr was not loaded: no such file" },
+		{ { "preset", "show", "" }, "'' was not loaded: the name is empty" },
+		{ { "preset", "save", at + "huge", "--set", "ARROW_HEAD_LENGTH=1e39" }, "no preset was written for " + at + "huge: ARROW_HEAD_LENGTH = 1e+39 does not fit a preset's 32-bit float" },
+		{ { "preset", "save", at + "none/x" }, "no preset was written for " + at + "none/x: the folder " + at + "none does not exist" },
+		{ { "preset", "save", at + "folder" }, "no preset was written for " + at + "folder: cannot replace " + at + "folder.arr: not a regular file (a folder)" },
+		{ { "preset", "save", "" }, "no preset was written for '': the name is empty" },
+	};
+	for (const Case& c : cases)
+	{
+		const ToolRun run = RunTool(c.arguments);
+		EXPECT_EQ(run.exitCode, 1) << c.line;
+		EXPECT_PRED_FORMAT2(SameOutput, "pointsmith-host: " + c.line + "\n", run.err);
+	}
+	EXPECT_FALSE(std::filesystem::exists(Scratch() / "huge.arr"));
+}
+
+#if !defined(_WIN32)
+// Opens `fifo` for writing whenever someone waits to read it, so that a
+// reader stuck in its open gets an empty file instead of hanging the test.
+class FifoRelease
+{
+public:
+	explicit FifoRelease(const std::filesystem::path& fifo) :
+		_thread([this, fifo] {
+			while (!_done)
+			{
+				const int descriptor = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+				if (descriptor >= 0)
+				{
+					_released = true;
+					close(descriptor);
+				}
+				std::this_thread::sleep_for(std::chrono::milliseconds(20));
+			}
+		})
+	{
+	}
+	~FifoRelease()
+	{
+		_done = true;
+		_thread.join();
+	}
+	bool Released() const { return _released; }
+
+private:
+	std::atomic<bool> _done { false };
+	std::atomic<bool> _released { false };
+	std::thread _thread;
+};
+
+TEST_F(ToolPreset, AFifoIsNoPresetAndNothingWaitsForIt)
+{
+	const std::filesystem::path fifo = Scratch() / "pipe.arr";
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	const FifoRelease release(fifo);
+	const std::string line = "pointsmith-host: " + fifo.string() + " was not loaded: not a regular file (a FIFO)\n";
+	EXPECT_EQ(RunTool({ "preset", "show", fifo.string() }).err, line);
+	EXPECT_EQ(RunTool({ "outline", "--preset", fifo.string() }).err, line);
+	const ToolRun script = RunTool({ "script", "-" }, "new arrow a\nanswer " + fifo.string() + "\npress a ARROW_PRESET_LOAD\nprint messages a\n");
+	EXPECT_EQ(script.exitCode, 0) << script.err;
+	EXPECT_EQ(script.out, "[]\n");
+	EXPECT_FALSE(release.Released()) << "the host waited in the open";
+}
+#endif
 
 TEST(ToolPresetCatalogue, EveryShippedPresetLoadsWithItsName)
 {

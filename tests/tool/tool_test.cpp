@@ -204,8 +204,77 @@ TEST(ToolErrors, UnknownCommandsAndOptionsAreUsageErrors)
 {
 	ExpectOneLineError(RunTool({ "frobnicate" }), 2, "unknown command 'frobnicate'");
 	ExpectOneLineError(RunTool({ "params", "--sett", "x" }), 2, "--sett");
-	ExpectOneLineError(RunTool({}), 2, "subcommand");
+	// A bare call says how the tool is used.
+	const ToolRun bare = RunTool({});
+	EXPECT_EQ(bare.exitCode, 2);
+	EXPECT_EQ(bare.out, "");
+	EXPECT_NE(bare.err.find("Usage: pointsmith-host [OPTIONS]"), std::string::npos) << bare.err;
 }
+
+TEST(ToolErrors, ArgumentErrorsNameTheWordAndWhatWasMeant)
+{
+	const std::pair<std::vector<std::string>, std::string> cases[] = {
+		{ { "preset", "load", "x" }, "unknown command 'load' (show, save)" },
+		{ { "preset" }, "preset needs a command (show, save)" },
+		{ { "frobnicate" }, "unknown command 'frobnicate' (info, params, preset, outline, script)" },
+		{ { "--modul", "x", "info" }, "unknown option '--modul' (did you mean --module?)" },
+		{ { "--foo" }, "unknown option '--foo' (see --help)" },
+		{ { "outline", "--formt", "svg" }, "unknown option '--formt' (did you mean --format?)" },
+		{ { "outline", "svg" }, "unexpected argument 'svg' for outline" },
+		{ { "params", "--set", "A=1", "B=2" }, "unexpected argument 'B=2' for params" },
+		{ { "outline", "--axis" }, "--axis belongs to --format svg, not json" },
+		{ { "outline", "--format", "obj", "--order", "--axis" }, "--axis and --order belong to --format svg, not obj" },
+		{ { "params", "--set", "ARROW_SHAFT_WIDHT=1" }, "unknown parameter 'ARROW_SHAFT_WIDHT' (did you mean ARROW_SHAFT_WIDTH?)" },
+		{ { "params", "--unset", "arrow_shaft_width" }, "unknown parameter 'arrow_shaft_width' (did you mean ARROW_SHAFT_WIDTH?)" },
+		{ { "params", "--set", "ARROW_NOTHING=1" }, "unknown parameter 'ARROW_NOTHING'" },
+	};
+	for (const auto& [arguments, line] : cases)
+	{
+		const ToolRun run = RunTool(arguments);
+		EXPECT_EQ(run.exitCode, 2) << line;
+		EXPECT_EQ(run.out, "") << line;
+		EXPECT_EQ(run.err, "pointsmith-host: " + line + "\n");
+	}
+}
+
+TEST(ToolHelp, ShowsOneValuePerOptionTheModuleFileAndWhereNamesAre)
+{
+	const ToolRun top = RunTool({ "--help" });
+	EXPECT_EQ(top.exitCode, 0);
+	EXPECT_NE(top.out.find(BuiltModule().filename().string() + " beside the tool"), std::string::npos) << top.out;
+	EXPECT_NE(top.out.find("--version"), std::string::npos);
+	for (const char* command : { "params", "outline" })
+	{
+		const ToolRun help = RunTool({ command, "--help" });
+		EXPECT_NE(help.out.find("--set NAME=VALUE  "), std::string::npos) << help.out;
+		EXPECT_NE(help.out.find("--unset NAME  "), std::string::npos) << help.out;
+		EXPECT_NE(help.out.find("`params` lists the names"), std::string::npos) << help.out;
+	}
+}
+
+TEST(ToolVersion, NamesTheToolAndWhatTheModuleAnswers)
+{
+	const ToolRun run = RunTool({ "--version" });
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_EQ(run.out.rfind("pointsmith-host 1.", 0), 0u) << run.out;
+	EXPECT_NE(run.out.find("\nmodule net.orvandale.pointsmith ("), std::string::npos) << run.out;
+	EXPECT_NE(run.out.find("): answers 5 to the version query\n"), std::string::npos) << run.out;
+	EXPECT_EQ(Json::parse(RunTool({ "info" }).out)["version"], 5);
+}
+
+#if !defined(_WIN32)
+TEST(ToolErrors, OutputThatCannotBeWrittenFailsTheCommand)
+{
+	const std::vector<std::string> commands[] = { { "info" }, { "params" }, { "outline", "--format", "svg" }, { "preset", "show", BuiltModule().parent_path().string() + "/presets/block-arrow.arr" },
+		{ "script", "-" }, { "--help" }, { "--version" } };
+	for (const std::vector<std::string>& command : commands)
+	{
+		const ToolRun run = RunTool(command, "new arrow a\nprint a\n", "/dev/full");
+		EXPECT_EQ(run.exitCode, 1) << command.front();
+		EXPECT_EQ(run.err, "pointsmith-host: cannot write the output: No space left on device\n") << command.front();
+	}
+}
+#endif
 
 } // namespace
 } // namespace tests
