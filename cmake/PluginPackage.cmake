@@ -20,6 +20,10 @@ string(TOLOWER ${POINTSMITH_PACKAGE_SYSTEM} system)
 set(package_root ${CMAKE_BINARY_DIR}/package)
 set(package_folder ${package_root}/pointsmith)
 set(package_zip ${CMAKE_BINARY_DIR}/pointsmith-headless-${system}.zip)
+# This module speaks the headless host's table only: the host application
+# loads the module built with its own SDK (make sdk-module).
+set(POINTSMITH_PACKAGE_KIND ", headless host")
+set(POINTSMITH_PACKAGE_USE "This module runs in the headless host, pointsmith-host (--module PATH), and\nnot in the host application, which loads only a module built with the host's\nown SDK (make sdk-module; see the README). The steps below are for that one.")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/INSTALL.txt.in ${package_root}/INSTALL.txt @ONLY NEWLINE_STYLE ${note_line_ends})
 
 add_custom_target(plugin_zip
