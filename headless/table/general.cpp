@@ -1,4 +1,6 @@
-// Memory, console and message boxes.
+// Memory, console, message boxes and the clock.
+#include <chrono>
+
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -55,7 +57,12 @@ int32_t ShowMessageBox(C4DOS_Text text, int32_t flags) noexcept
 	});
 }
 
-const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox };
+double Milliseconds() noexcept
+{
+	return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &Milliseconds };
 
 } // namespace
 

@@ -130,7 +130,7 @@ typedef struct C4DOS_DescriptionCheckUpdate
 } C4DOS_DescriptionCheckUpdate;
 
 /* ---------------------------------------------------------------------------
- * General: memory, console, message boxes.
+ * General: memory, console, message boxes, clock.
  */
 typedef struct C4DOS_General
 {
@@ -152,6 +152,10 @@ typedef struct C4DOS_General
 
 	/* Shows a modal message box with GEMB flags; returns the GEMB_R answer. */
 	int32_t (*message_box)(C4DOS_Text text, int32_t flags);
+
+	/* The host's clock: milliseconds since a moment of its choosing, with
+	 * fractions of a millisecond, never going back. */
+	double (*milliseconds)(void);
 } C4DOS_General;
 
 /* ---------------------------------------------------------------------------

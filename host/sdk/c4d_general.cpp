@@ -18,3 +18,8 @@ void MessageDialog(const maxon::String& str)
 {
 	GeOutString(str, GEMB::OK | GEMB::ICONEXCLAMATION);
 }
+
+Float64 GeGetMilliSeconds(void)
+{
+	return OS().general->milliseconds();
+}

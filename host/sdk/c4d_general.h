@@ -42,4 +42,8 @@ GEMB_R GeOutString(const maxon::String& str, GEMB flags);
 // A box with an OK button and the exclamation icon.
 void MessageDialog(const maxon::String& str);
 
+// The host's clock in milliseconds, with fractions: only differences between
+// two readings mean anything.
+Float64 GeGetMilliSeconds(void);
+
 #endif

@@ -111,13 +111,18 @@ TEST_F(ToolPreset, TakesFileNamesAndValuesBeyondAscii)
 	EXPECT_EQ(script.out, "\"\"\n");
 }
 
+std::string Contents(const std::filesystem::path& file)
+{
+	std::ifstream in(file, std::ios::binary);
+	return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // The bytes of a preset as the module saves it, with `name` as its preset name.
 std::string SavedPreset(const std::filesystem::path& folder, const std::string& name)
 {
 	const ToolRun save = RunTool({ "preset", "save", (folder / "saved").string(), "--set", "ARROW_PRESET_NAME=" + name });
 	EXPECT_EQ(save.exitCode, 0) << save.err;
-	std::ifstream in(folder / "saved.arr", std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(in), {});
+	return Contents(folder / "saved.arr");
 }
 
 void Write(const std::filesystem::path& file, const std::string& bytes)
@@ -173,6 +178,51 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		EXPECT_PRED_FORMAT2(SameOutput, "pointsmith-host: " + c.line + "\n", run.err);
 	}
 	EXPECT_FALSE(std::filesystem::exists(Scratch() / "huge.arr"));
+}
+
+// Two scripts save their arrows as one preset, over and over, while the test
+// reads it as fast as it can: every read finds one whole preset, the one or
+// the other, never an empty or a spliced file, and nothing is left beside it.
+// A few rounds, each a new pair of processes, so that the two overlap.
+TEST_F(ToolPreset, RacingSavesLeaveOneWholePresetAtEveryRead)
+{
+	const std::filesystem::path shared = Scratch() / "race" / "x.arr";
+	std::filesystem::create_directory(shared.parent_path());
+	const std::string presets[] = { SavedPreset(Scratch(), "A"), SavedPreset(Scratch(), "B") };
+	const auto script = [&](const char* name) {
+		std::string text = "new arrow a\nset a ARROW_PRESET_NAME " + std::string(name) + "\n";
+		for (int save = 0; save < 150; ++save)
+			text += "answer " + shared.string() + "\npress a ARROW_PRESET_SAVE\n";
+		return text;
+	};
+	const std::string scripts[] = { script("A"), script("B") };
+	int reads = 0, broken = 0;
+	for (int round = 0; round < 4; ++round)
+	{
+		std::atomic<int> running { 2 };
+		const auto saver = [&running](const std::string& text) {
+			return std::thread([&running, &text] {
+				EXPECT_EQ(RunTool({ "script", "-" }, text).exitCode, 0);
+				--running;
+			});
+		};
+		std::thread a = saver(scripts[0]), b = saver(scripts[1]);
+		for (; running > 0; std::this_thread::yield())
+		{
+			std::ifstream in(shared, std::ios::binary);
+			if (!in)
+				continue;
+			const std::string bytes(std::istreambuf_iterator<char>(in), {});
+			++reads;
+			broken += bytes != presets[0] && bytes != presets[1];
+		}
+		a.join();
+		b.join();
+	}
+	EXPECT_EQ(broken, 0) << "of " << reads << " reads";
+	const std::string last = Contents(shared);
+	EXPECT_TRUE(last == presets[0] || last == presets[1]);
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared.parent_path()), std::filesystem::directory_iterator()), 1);
 }
 
 #if !defined(_WIN32)
