@@ -1,7 +1,8 @@
 #include "tool/parameter_range.h"
 
-#include <cstdio>
 #include <numbers>
+
+#include "tool/number_text.h"
 
 namespace tool
 {
@@ -10,13 +11,6 @@ namespace
 {
 
 using headless::resources::DescriptionElement;
-
-std::string Plain(double value)
-{
-	char text[32];
-	std::snprintf(text, sizeof text, "%.10g", value);
-	return text;
-}
 
 std::optional<double> NumberOf(const headless::Value& value)
 {
@@ -31,10 +25,11 @@ std::optional<double> NumberOf(const headless::Value& value)
 
 std::string ShownValue(const DescriptionElement& parameter, double value)
 {
+	// Worked out beyond a double's range, so that the largest bounds show as numbers too.
 	if (parameter.unit == "PERCENT")
-		return Plain(value * 100.0) + "%";
+		return RoundedText(static_cast<long double>(value) * 100.0L, 10) + "%";
 	if (parameter.unit == "DEGREE")
-		return Plain(value * 180.0 / std::numbers::pi) + "\u00b0";
+		return RoundedText(static_cast<long double>(value) * 180.0L / std::numbers::pi_v<long double>, 10) + "\u00b0";
 	return {};
 }
 
@@ -60,7 +55,7 @@ std::string RangeText(const DescriptionElement& parameter)
 {
 	if (!parameter.min && !parameter.max)
 		return {};
-	std::string text = (parameter.min ? Plain(*parameter.min) : std::string()) + ".." + (parameter.max ? Plain(*parameter.max) : std::string());
+	std::string text = (parameter.min ? ShortestText(*parameter.min) : std::string()) + ".." + (parameter.max ? ShortestText(*parameter.max) : std::string());
 	const std::string shown = ShownRange(parameter);
 	return shown.empty() ? text : text + " (" + shown + ")";
 }
