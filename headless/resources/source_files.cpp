@@ -10,14 +10,21 @@ namespace headless::resources {
 
 namespace {
 
+// The most a resource file holds: a description or string table of a few
+// hundred parameters is some kilobytes. A larger file is refused before it
+// is parsed, however long parsing it would take.
+constexpr std::uintmax_t kLargestSource = 1024 * 1024;
+
 // Null when there is no such file; throws ResourceError saying why for a
 // file that is there but cannot be read.
 std::optional<SourceText> TryRead(const std::filesystem::path& folder, const std::filesystem::path& relative)
 {
 	std::string text;
-	const FileProblem problem = ReadFileText(folder / relative, text);
+	const FileProblem problem = ReadFileText(folder / relative, text, kLargestSource);
 	if (problem == FileProblem::Missing)
 		return std::nullopt;
+	if (problem == FileProblem::TooLarge)
+		throw ResourceError(relative.generic_string(), 0, "larger than 1 MiB");
 	if (problem != FileProblem::None)
 		throw ResourceError(relative.generic_string(), 0, "cannot be read: " + std::string(Describe(problem)));
 	return SourceText{relative.generic_string(), std::move(text)};

@@ -229,12 +229,13 @@ TEST(Script, ErrorsQuoteWhatTheLineSaidReadablyAndBriefly)
 		{ "\xEF\xBB\xBFnew null a\nprint nothing\n", "line 2: unknown object 'nothing'\n" },
 		{ bytes, "line 1: bad name 'a\\x00b' (letters, digits and underscores)\n" },
 		{ "\x7F" "ELF\x02\x01\x01\x1B[2J\n", "line 1: unknown command '\\x7FELF\\x02\\x01\\x01\\x1B[2J'\n" },
-		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(10'000'000, '7') + "x\n",
+		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(60'000, '7') + "x\n",
 			"line 2: bad value for ARROW_SHAFT_LENGTH (REAL): '" + std::string(64, '7') + "...' (expected a finite number)\n" },
 		{ "new arrow a\nset a ARROW_PRESET_NAME \"\xC0\xAF\"\n", "line 2: bad value for ARROW_PRESET_NAME (STRING): '\\xC0\\xAF' (expected UTF-8 text)\n" },
 		{ "new null n\nset n 5 \xFF\n", "line 2: bad value for 5 (String): '\\xFF' (expected UTF-8 text)\n" },
 		{ "new null n\nprint contour n\n", "line 2: 'n' is not an arrow\n" },
 		{ "undo depth 0\n", "line 1: usage: undo | undo depth N (N at least 1)\n" },
+		{ "new arrow a\nset a ARROW_PRESET_NAME " + std::string(64 * 1024 - 24, 'n') + "\n" + std::string(20'000'000, ' ') + "\n", "line 3: line longer than 64 KiB\n" },
 	};
 	for (const auto& entry : cases)
 	{
