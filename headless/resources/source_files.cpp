@@ -37,6 +37,21 @@ std::filesystem::path StringsFolder(std::string_view language)
 	return std::string(kStringsPrefix) + std::string(language);
 }
 
+// Whether a strings_<language> folder holds string tables, its own or its
+// descriptions': an empty folder, or one of other files, carries no language.
+bool HoldsStringTables(const std::filesystem::path& folder)
+{
+	std::error_code error;
+	if (std::filesystem::is_regular_file(folder / "c4d_strings.str", error))
+		return true;
+	for (const auto& entry : std::filesystem::directory_iterator(folder / "description", error))
+	{
+		if (entry.path().extension() == ".str" && entry.is_regular_file(error))
+			return true;
+	}
+	return false;
+}
+
 }
 
 SourceText ReadSource(const std::filesystem::path& folder, const std::filesystem::path& relative)
@@ -61,7 +76,7 @@ std::vector<std::string> CarriedLanguages(const std::filesystem::path& folder)
 	for (const auto& entry : std::filesystem::directory_iterator(folder, error))
 	{
 		const std::string name = entry.path().filename().string();
-		if (entry.is_directory(error) && name.starts_with(kStringsPrefix) && name.size() > kStringsPrefix.size())
+		if (entry.is_directory(error) && name.starts_with(kStringsPrefix) && name.size() > kStringsPrefix.size() && HoldsStringTables(entry.path()))
 			languages.push_back(name.substr(kStringsPrefix.size()));
 	}
 	// The fallback first: its labels stand in wherever another language has none.

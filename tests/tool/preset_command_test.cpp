@@ -147,8 +147,15 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 	// Version 1.1 has no double-arrow records (bytes 96 to 104 here): the shaft follows the head.
 	Write(Scratch() / "old.arr", plain.substr(0, 29) + std::string("\0\0\0\x0e# Version 1.1\0", 18) + plain.substr(47, 49) + plain.substr(105, 4));
 	std::filesystem::create_directories(Scratch() / "folder.arr");
+	std::filesystem::create_directories(Scratch() / "sub");
+	// A name of 21846 three-byte letters is 65538 bytes of UTF-8, and short enough for any command line.
+	std::string longName;
+	for (int letter = 0; letter < 21846; ++letter)
+		longName += "\u20ac";
 
 	const std::string at = Scratch().string() + "/";
+	// A path of over 300 letters is quoted by its last 128, its file name's end among them.
+	const std::string deep = at + std::string(100, 'd') + "/" + std::string(100, 'e') + "/" + std::string(100, 'f') + "/x";
 	struct Case
 	{
 		std::vector<std::string> arguments;
@@ -170,6 +177,10 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		{ { "preset", "save", at + "none/x" }, "no preset was written for " + at + "none/x: the folder " + at + "none does not exist" },
 		{ { "preset", "save", at + "folder" }, "no preset was written for " + at + "folder: cannot replace " + at + "folder.arr: not a regular file (a folder)" },
 		{ { "preset", "save", "" }, "no preset was written for '': the name is empty" },
+		{ { "preset", "save", at + "long", "--set", "ARROW_PRESET_NAME=" + longName }, "no preset was written for " + at + "long: ARROW_PRESET_NAME is longer than 64 KiB" },
+		{ { "preset", "save", ".." }, "no preset was written for ..: it names a folder, not a file" },
+		{ { "preset", "save", at + "sub/" }, "no preset was written for " + at + "sub/: it names a folder, not a file" },
+		{ { "preset", "save", deep }, "no preset was written for ..." + deep.substr(deep.size() - 128) + ": the folder ..." + deep.substr(deep.size() - 130, 128) + " does not exist" },
 	};
 	for (const Case& c : cases)
 	{
@@ -258,6 +269,16 @@ private:
 	std::atomic<bool> _released { false };
 	std::thread _thread;
 };
+
+TEST_F(ToolPreset, ALinkThatLeadsNowhereIsNotReplaced)
+{
+	std::filesystem::create_symlink(Scratch() / "nowhere.arr", Scratch() / "gone.arr");
+	const std::string gone = (Scratch() / "gone.arr").string();
+	const ToolRun save = RunTool({ "preset", "save", gone });
+	EXPECT_EQ(save.exitCode, 1);
+	EXPECT_EQ(save.err, "pointsmith-host: no preset was written for " + gone + ": cannot replace " + gone + ": a link that leads nowhere\n");
+	EXPECT_FALSE(std::filesystem::exists(Scratch() / "nowhere.arr"));
+}
 
 TEST_F(ToolPreset, AFifoIsNoPresetAndNothingWaitsForIt)
 {

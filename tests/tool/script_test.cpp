@@ -189,9 +189,10 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("new null n\npress n 7\n", 2, "7 is not a button");
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
-	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
-		"print contour REF");
+	const std::string printUsage = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
+								   "print messages REF, print contour REF";
+	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n" })
+		ExpectStop(line, 1, printUsage);
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
 

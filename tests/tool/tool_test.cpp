@@ -237,6 +237,9 @@ TEST(ToolErrors, ArgumentErrorsNameTheWordAndWhatWasMeant)
 		{ { "params", "--set", "ARROW_SHAFT_WIDHT=1" }, "unknown parameter 'ARROW_SHAFT_WIDHT' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--unset", "arrow_shaft_width" }, "unknown parameter 'arrow_shaft_width' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--set", "ARROW_NOTHING=1" }, "unknown parameter 'ARROW_NOTHING'" },
+		{ { "outline", "--format", "svg", "--scale", "5e-324" }, "--scale: too small: 5e-324" },
+		{ { "outline", "--format", "svg", "--scale", "1e-400" }, "--scale: out of range: 1e-400" },
+		{ { "outline", "--format", "svg", "--scale", "-1" }, "--scale: not a positive number: -1" },
 	};
 	for (const auto& [arguments, line] : cases)
 	{

@@ -1,4 +1,7 @@
 // The print commands of a script.
+#include <algorithm>
+#include <iterator>
+
 #include "headless/resources/utf8.h"
 #include "tool/contour_output.h"
 #include "tool/json_output.h"
@@ -20,6 +23,9 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 	for (; printed < items.size(); ++printed)
 		print(items[printed]);
 }
+
+// The words print takes in place of an object.
+constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "undo", "enabled", "messages", "contour" };
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
 									"print messages REF, print contour REF";
@@ -48,6 +54,8 @@ void Script::Print(const Words& words)
 		PrintMessages(Resolve(words[2]));
 	else if (is(3, "contour"))
 		PrintContour(words[2]);
+	else if (count > 1 && std::any_of(std::begin(PRINT_KEYWORDS), std::end(PRINT_KEYWORDS), [&](const char* keyword) { return words[1].Is(keyword); }))
+		throw InputError(PRINT_USAGE);
 	else if (count == 2)
 		PrintObject(Resolve(words[1]));
 	else if (count == 3)
