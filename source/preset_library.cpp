@@ -41,9 +41,9 @@ Filename WithEnding(const Filename& name, const maxon::String& ending)
 	return result;
 }
 
-// Where a save starts the sequence of names it draws its temporary file's
-// from: the time and the object, so that saves that run at once, in this
-// host or in another, draw other names.
+// The seed of the names a save draws for its temporary file: the time and
+// the object, so that saves that run at once, in this host or in another,
+// draw other names.
 UInt32 NameSeed(const BaseObject* op)
 {
 	const Float64 now = GeGetMilliSeconds();
@@ -56,9 +56,9 @@ UInt32 NameSeed(const BaseObject* op)
 
 // A name in `folder` that no file (nor link) has, drawn from `random`:
 // "preset-", eight hexadecimal digits, ".part". It is as short whatever the
-// preset is called, so it fits wherever the preset's own name does, and no
-// other save picks it. Empty when every name drawn is taken or the host has
-// no memory for a name.
+// preset is called, so it fits wherever the preset's own name does, and a
+// save that runs at the same time draws another. Empty when every name drawn
+// is taken or the host has no memory for a name.
 Filename FreeNameIn(const Filename& folder, Random& random)
 {
 	const Char digits[] = "0123456789abcdef";
