@@ -107,7 +107,8 @@ TEST(Script, SetReadsByTheDeclaredTypeTheEntrysTypeOrTheLook)
 					 "print a ARROW_SHAFT_LENGTH\nprint a ARROW_DOUBLE\nprint a ARROW_PRESET_NAME\n"),
 		"5.0\ntrue\n\"Wide one\"\n");
 	EXPECT_EQ(Output("new extrude e\nset e 2000 3\nset e 1002 1,2,3\nset e 7 true\nset e 8 -2\nset e 9 0.5\nset e 10 hello\nprint e\n"),
-		"{\"7\":true,\"8\":-2,\"9\":0.5,\"10\":\"hello\",\"1002\":[1.0,2.0,3.0],\"2000\":3,\"2001\":1}\n");
+		"{\"7\":true,\"8\":-2,\"9\":0.5,\"10\":\"hello\",\"1002\":[1.0,2.0,3.0],\"2000\":3,\"2001\":1,\"2999\":true,\"3000\":true,"
+		"\"3021\":0.0,\"3035\":0.0,\"5000\":true}\n");
 	ExpectStop("new extrude e\nset e 2000 1.5\n", 2, "bad value for 2000 (Int32): '1.5' (expected a 32-bit integer)");
 	ExpectStop("new arrow a\nset a ARROW_SHAFT_LENGTH long\n", 2, "bad value for ARROW_SHAFT_LENGTH (REAL): 'long' (expected a finite number)");
 }
