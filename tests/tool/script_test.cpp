@@ -127,11 +127,12 @@ TEST(Script, PrintsTheFileDialogsTheModuleOpenedAndTheMessagesItSent)
 	const std::string start = (folder.Root() / "presets" / "*.arr").string();
 	const ToolRun run = RunTool({ "--module", folder.Module().string(), "script", "-" },
 		"new arrow a\nanswer \"" + preset + "\"\npress a ARROW_PRESET_SAVE\nset a ARROW_SHAFT_LENGTH 5\nanswer cancel\npress a ARROW_PRESET_LOAD\n"
-		"print messages a\nanswer " + preset + "\npress a ARROW_PRESET_LOAD\nprint a ARROW_SHAFT_LENGTH\nprint messages a\nprint messages a\n"
-		"print filedialogs\nprint filedialogs\n");
+		"print messages a\nprint events\nanswer " + preset + "\npress a ARROW_PRESET_LOAD\nprint a ARROW_SHAFT_LENGTH\nprint messages a\nprint messages a\n"
+		"print events\nprint filedialogs\nprint filedialogs\n");
 	ASSERT_EQ(run.exitCode, 0) << run.err;
+	// Only the load that changed the arrow asks the host for an update.
 	EXPECT_PRED_FORMAT2(SameOutput,
-		"[]\n400.0\n[5]\n[]\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" +
+		"[]\n0\n400.0\n[5]\n[]\n1\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" +
 			start + "\"}\n",
 		run.out);
 }
@@ -191,7 +192,7 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
+		"usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
 		"print contour REF");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
