@@ -111,7 +111,7 @@ package: package-linux windows
 # it as build-sdk/pointsmith-linux.zip and checks the unpacked module.
 .PHONY: sdk-module sdk-package
 sdk-module:
-	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ prepared by the SDK's source processor (the README's 'Building the module for the host' says how to get one)"; exit 2; }
+	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ prepared by the SDK's source processor (docs/building-for-the-host.md says how to get one)"; exit 2; }
 	@scripts/install-deps.sh
 	cmake -S cmake/sdk-module -B build-sdk -G Ninja -DSDK="$(SDK)" -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-sdk

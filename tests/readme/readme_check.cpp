@@ -92,7 +92,7 @@ std::string Expected(const Block& block)
 	return block.kind == "json" ? text + "\n" : text;
 }
 
-// The words of a command line as a shell splits this README's commands: at
+// The words of a command line as a shell splits these pages' commands: at
 // blanks, with double quotes holding a word together.
 std::vector<std::string> Words(const std::string& line)
 {
