@@ -11,10 +11,4 @@ std::string ShortestText(double value)
 	return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-std::string RoundedText(long double value, int digits)
-{
-	char text[64];
-	return std::string(text, std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits).ptr);
-}
-
 } // namespace tool

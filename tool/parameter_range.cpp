@@ -1,6 +1,6 @@
 #include "tool/parameter_range.h"
 
-#include <numbers>
+#include <cstdio>
 
 #include "tool/number_text.h"
 
@@ -12,6 +12,13 @@ namespace
 
 using headless::resources::DescriptionElement;
 
+std::string Plain(double value)
+{
+	char text[32];
+	std::snprintf(text, sizeof text, "%.10g", value);
+	return text;
+}
+
 std::optional<double> NumberOf(const headless::Value& value)
 {
 	if (const auto* integer = std::get_if<std::int32_t>(&value))
@@ -21,25 +28,32 @@ std::optional<double> NumberOf(const headless::Value& value)
 	return std::nullopt;
 }
 
+// A number in the units the attribute manager shows, with their sign: "50%",
+// "5°"; empty for units it shows as stored.
+std::string WithSign(const DescriptionElement& parameter, double shown)
+{
+	if (parameter.unit == "PERCENT")
+		return Plain(shown) + "%";
+	if (parameter.unit == "DEGREE")
+		return Plain(shown) + "\u00b0";
+	return {};
+}
+
 } // namespace
 
 std::string ShownValue(const DescriptionElement& parameter, double value)
 {
-	// Worked out beyond a double's range, so that the largest bounds show as numbers too.
-	if (parameter.unit == "PERCENT")
-		return RoundedText(static_cast<long double>(value) * 100.0L, 10) + "%";
-	if (parameter.unit == "DEGREE")
-		return RoundedText(static_cast<long double>(value) * 180.0L / std::numbers::pi_v<long double>, 10) + "\u00b0";
-	return {};
+	return WithSign(parameter, parameter.Shown(value));
 }
 
 namespace
 {
 
+// The declared bounds are already in the units the attribute manager shows.
 std::string ShownRange(const DescriptionElement& parameter)
 {
-	const std::string low = parameter.min ? ShownValue(parameter, *parameter.min) : std::string();
-	const std::string high = parameter.max ? ShownValue(parameter, *parameter.max) : std::string();
+	const std::string low = parameter.min ? WithSign(parameter, *parameter.min) : std::string();
+	const std::string high = parameter.max ? WithSign(parameter, *parameter.max) : std::string();
 	if (!low.empty() && !high.empty())
 		return low + " to " + high;
 	if (!low.empty())
@@ -55,7 +69,8 @@ std::string RangeText(const DescriptionElement& parameter)
 {
 	if (!parameter.min && !parameter.max)
 		return {};
-	std::string text = (parameter.min ? ShortestText(*parameter.min) : std::string()) + ".." + (parameter.max ? ShortestText(*parameter.max) : std::string());
+	std::string text = (parameter.min ? ShortestText(parameter.Stored(*parameter.min)) : std::string()) + ".."
+		+ (parameter.max ? ShortestText(parameter.Stored(*parameter.max)) : std::string());
 	const std::string shown = ShownRange(parameter);
 	return shown.empty() ? text : text + " (" + shown + ")";
 }
@@ -75,7 +90,7 @@ std::optional<std::string> RangeWarning(const DescriptionElement& parameter, con
 		if (!listed)
 			return parameter.symbol + " = " + typed + " is none of the attribute manager's choices (" + choices + ")";
 	}
-	if (!number || ((!parameter.min || *number >= *parameter.min) && (!parameter.max || *number <= *parameter.max)))
+	if (!number || ((!parameter.min || *number >= parameter.Stored(*parameter.min)) && (!parameter.max || *number <= parameter.Stored(*parameter.max))))
 		return std::nullopt;
 	return parameter.symbol + " = " + typed + " is outside " + RangeText(parameter) + " of the attribute manager";
 }

@@ -1,4 +1,4 @@
-// Memory, console, message boxes and the clock.
+// Memory, console, message boxes, update events and the clock.
 #include <chrono>
 
 #include "headless/table/entry_support.h"
@@ -57,12 +57,18 @@ int32_t ShowMessageBox(C4DOS_Text text, int32_t flags) noexcept
 	});
 }
 
+// Every kind of update counts alike: the flags only say how much to redo.
+void EventAdd(int32_t /*flags*/) noexcept
+{
+	GuardVoid("general.event_add", [&] { ++H().events; });
+}
+
 double Milliseconds() noexcept
 {
 	return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &Milliseconds };
+const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &EventAdd, &Milliseconds };
 
 } // namespace
 

@@ -19,6 +19,11 @@ void MessageDialog(const maxon::String& str)
 	GeOutString(str, GEMB::OK | GEMB::ICONEXCLAMATION);
 }
 
+void EventAdd(EVENT eventflag)
+{
+	OS().general->event_add(static_cast<int32_t>(eventflag));
+}
+
 Float64 GeGetMilliSeconds(void)
 {
 	return OS().general->milliseconds();
