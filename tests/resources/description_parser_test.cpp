@@ -176,7 +176,8 @@ TEST(DescriptionParser, ReportsErrorsWithTheirLine)
 
 TEST(DescriptionParser, TakesALongsBoundsToTheEndsOf32Bits)
 {
-	const DescriptionElement& element = Parse("CONTAINER Otest { LONG ID_C { MIN -2147483648; MAX 2147483647; STEP 1e3; } }").elements.front();
+	const Description description = Parse("CONTAINER Otest { LONG ID_C { MIN -2147483648; MAX 2147483647; STEP 1e3; } }");
+	const DescriptionElement& element = description.elements.front();
 	EXPECT_EQ(element.min, -2147483648.0);
 	EXPECT_EQ(element.max, 2147483647.0);
 	EXPECT_EQ(element.step, 1000.0);
