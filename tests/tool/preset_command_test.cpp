@@ -178,7 +178,7 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		{ { "preset", "save", at + "folder" }, "no preset was written for " + at + "folder: cannot replace " + at + "folder.arr: not a regular file (a folder)" },
 		{ { "preset", "save", "" }, "no preset was written for '': the name is empty" },
 		{ { "preset", "save", at + "long", "--set", "ARROW_PRESET_NAME=" + longName }, "no preset was written for " + at + "long: ARROW_PRESET_NAME is longer than 64 KiB" },
-		{ { "preset", "save", ".." }, "no preset was written for ..: it names a folder, not a file" },
+		{ { "preset", "save", "/" }, "no preset was written for /: it names a folder, not a file" },
 		{ { "preset", "save", at + "sub/" }, "no preset was written for " + at + "sub/: it names a folder, not a file" },
 		{ { "preset", "save", deep }, "no preset was written for ..." + deep.substr(deep.size() - 128) + ": the folder ..." + deep.substr(deep.size() - 130, 128) + " does not exist" },
 	};
