@@ -22,7 +22,7 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 }
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-									"print messages REF, print contour REF";
+									"print messages REF, print contour REF, print REF matrix, print builds REF";
 
 } // namespace
 
@@ -48,6 +48,10 @@ void Script::Print(const Words& words)
 		PrintMessages(Resolve(words[2]));
 	else if (is(3, "contour"))
 		PrintContour(words[2]);
+	else if (is(3, "builds"))
+		_out << Resolve(words[2])->builds << '\n';
+	else if (count == 3 && words[2].Is("matrix"))
+		PrintMatrix(Resolve(words[1]));
 	else if (count == 2)
 		PrintObject(Resolve(words[1]));
 	else if (count == 3)
@@ -89,6 +93,17 @@ void Script::PrintObject(headless::Object* object)
 	for (const auto& [id, value] : object->data.Entries())
 		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
 	_out << Dump(entries) << '\n';
+}
+
+void Script::PrintMatrix(headless::Object* object)
+{
+	const headless::Matrix& matrix = object->matrix;
+	Json json;
+	json["off"] = matrix.off;
+	json["v1"] = matrix.v1;
+	json["v2"] = matrix.v2;
+	json["v3"] = matrix.v3;
+	_out << Dump(json) << '\n';
 }
 
 void Script::PrintParameter(headless::Object* object, const Word& parameter)

@@ -3,16 +3,22 @@
 //   new arrow|null|spline|extrude|cloner|wrap NAME
 //   move REF under REF2          move REF top
 //   set REF PARAM VALUE          link REF PARAM REF2|none
+//   matrix REF OFF V1 V2 V3      points REF x,y,z x,y,z ...
 //   press REF BUTTON             plane 0|1|2
 //   answer PATH|cancel           undo          redo
 //   undo depth N
 //   print tree|console|dialogs|filedialogs|undo   print undo depth
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
+//   print REF matrix             print builds REF
 //
-// `new`, `move`, `set` and `link` are one undo step each (a move that
-// changes nothing makes none). `undo depth N` keeps the last N steps, 100 in
-// a new document. Only `print` writes to the output.
+// `new`, `move`, `set`, `link`, `matrix` (the global matrix: offset and
+// axes, each x,y,z) and `points` (a spline's points, linear, z = 0 where
+// left out) are one undo step each (a move that changes nothing makes
+// none). `undo depth N` keeps the last N steps, 100 in a new document.
+// `print contour` evaluates the document as the host does before it
+// draws: an arrow is rebuilt only when it changed; `print builds` says how
+// often an arrow was. Only `print` writes to the output.
 #ifndef TOOL_SCRIPT_SCRIPT_H
 #define TOOL_SCRIPT_SCRIPT_H
 
@@ -43,6 +49,8 @@ private:
 	void Move(const Words& words);
 	void Set(const Words& words);
 	void Link(const Words& words);
+	void Matrix(const Words& words);
+	void Points(const Words& words);
 	void Press(const Words& words);
 	void Plane(const Words& words);
 	void Answer(const Words& words);
@@ -54,6 +62,7 @@ private:
 	void PrintTree();
 	void PrintContour(const Word& reference);
 	void PrintObject(headless::Object* object);
+	void PrintMatrix(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
 	void PrintMessages(headless::Object* object);
