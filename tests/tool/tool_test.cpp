@@ -65,7 +65,7 @@ TEST(ToolInfo, ShowsTheModuleAsTheHostLoadedIt)
 TEST(ToolParams, ListsEveryParameterWithItsDefault)
 {
 	const Json params = Params({});
-	EXPECT_EQ(params.size(), 50u);
+	EXPECT_EQ(params.size(), 54u);
 	EXPECT_EQ(params["10000"], Json::parse(R"({"name": "ARROW_SHAFT_LENGTH", "type": "REAL", "value": 400.0, "enabled": true})"));
 	EXPECT_EQ(params["10350"], Json::parse(R"({"name": "ARROW_CLONE_SPLINE", "type": "LINK", "value": null, "enabled": false})"));
 	EXPECT_EQ(params["10220"], Json::parse(R"({"name": "ARROW_RESET", "type": "BUTTON", "value": null, "enabled": true})"));
