@@ -1,5 +1,4 @@
-// The arrow along a path. For now every path builds the straight outline, and
-// rounding keeps the outline's own points.
+// The arrow along a path. For now every path builds the straight outline.
 #include "arrow_path.h"
 
 int BentOutlineCapacity(const ArrowShape& shape, const ArrowPath& path)
@@ -16,20 +15,4 @@ int BendArrowOutline(const ArrowShape& shape, const ArrowPath& path, OutlinePoin
 	(void)out;
 	(void)capacity;
 	return -1;
-}
-
-int RoundedOutlineCapacity(int count, const ArrowShape& shape)
-{
-	(void)shape;
-	return count;
-}
-
-int RoundOutlinePoints(const OutlinePoint* points, int count, const ArrowShape& shape, OutlinePoint* out, int capacity)
-{
-	(void)shape;
-	if (count > capacity)
-		return -1;
-	for (int i = 0; i < count; ++i)
-		out[i] = points[i];
-	return count;
 }

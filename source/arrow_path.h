@@ -32,5 +32,8 @@ int BendArrowOutline(const ArrowShape& shape, const ArrowPath& path, OutlinePoin
 // Rounding for an outline of any length (the straight outline keeps RoundArrowOutline):
 int RoundedOutlineCapacity(int count, const ArrowShape& shape);
 int RoundOutlinePoints(const OutlinePoint* points, int count, const ArrowShape& shape, OutlinePoint* out, int capacity);
+// Both write as RoundArrowOutline does (arrow_outline_rounding.h), into `out`, which must not overlap
+// `points`. A capacity below what BentOutlineCapacity or RoundedOutlineCapacity gives writes nothing and
+// returns -1.
 
 #endif
