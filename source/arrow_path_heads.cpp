@@ -37,68 +37,54 @@ bool Reaches(const PathPoint& point, const PathPoint& centre, double radius)
 	return Dot(offset, offset) >= radius * radius;
 }
 
-} // namespace
-
-bool FindFrontBase(const PathCursor& atA, double a, const PathCursor& atB, double b, double headLength, HeadBase& base)
+// Walking from Q(s) at `from` towards `stop`, which holds `stopS`, segment
+// by segment: the first place at distance `radius` from Q(s). On each
+// segment the point of it furthest along the walk decides, and the place is
+// solved from there back towards the centre; a place exactly at a vertex is
+// the start of the segment after it.
+bool FindDistance(const PathCursor& from, double s, const PathCursor& stop, double stopS, double radius, bool backwards, HeadBase& base)
 {
-	const PathPoint tip = atB.PointAt(b);
-	PathCursor segment = atB;
-	// Only the distance from the tip decides; each segment's part in [a, b]
-	// is tried from the end nearer a, back to a's own segment.
+	const PathPoint centre = from.PointAt(s);
+	PathCursor segment = from;
 	for (int steps = 0; steps <= segment.path->pointCount; ++steps)
 	{
-		const bool holdsA = SameSegment(segment, atA);
-		const PathPoint first = holdsA ? atA.PointAt(a) : segment.path->points[segment.from];
-		if (Reaches(first, tip, headLength))
+		const bool holdsStop = SameSegment(segment, stop);
+		const double furthestAlong = holdsStop ? stopS - stop.start : (backwards ? 0.0 : segment.length);
+		const PathPoint furthest = holdsStop ? stop.PointAt(stopS) : segment.path->points[backwards ? segment.from : segment.to];
+		if (Reaches(furthest, centre, radius))
 		{
 			const PathPoint direction = segment.Direction();
-			const double entry = DistanceIntoCircle(first, direction, tip, headLength);
+			const PathPoint inwards = backwards ? direction : PathPoint { -direction.x, -direction.y };
+			const double inside = DistanceIntoCircle(furthest, inwards, centre, radius);
+			base.along = furthestAlong + (backwards ? inside : -inside);
+			if (inside == 0.0 && !backwards && !holdsStop)
+			{
+				segment.Advance();
+				base.along = 0.0;
+			}
 			base.segment = segment;
-			base.along = (holdsA ? a - atA.start : 0.0) + entry;
 			base.s = segment.start + base.along;
-			base.point = Along(first, entry, direction);
+			base.point = Along(furthest, inside, inwards);
 			return true;
 		}
-		if (holdsA || !segment.Retreat())
+		if (holdsStop || !(backwards ? segment.Retreat() : segment.HasNext()))
 			return false;
+		if (!backwards)
+			segment.Advance();
 	}
 	return false;
 }
 
+} // namespace
+
+bool FindFrontBase(const PathCursor& atA, double a, const PathCursor& atB, double b, double headLength, HeadBase& base)
+{
+	return FindDistance(atB, b, atA, a, headLength, true, base);
+}
+
 bool FindBackBase(const PathCursor& atA, double a, const PathCursor& atB, double b, double headLength, HeadBase& base)
 {
-	const PathPoint tail = atA.PointAt(a);
-	PathCursor segment = atA;
-	for (int steps = 0; steps <= segment.path->pointCount; ++steps)
-	{
-		const bool holdsB = SameSegment(segment, atB);
-		const PathPoint last = holdsB ? atB.PointAt(b) : segment.path->points[segment.to];
-		if (Reaches(last, tail, headLength))
-		{
-			const PathPoint direction = segment.Direction();
-			const PathPoint backwards { -direction.x, -direction.y };
-			const double exit = DistanceIntoCircle(last, backwards, tail, headLength);
-			if (exit == 0.0 && !holdsB)
-			{
-				// Exactly at the vertex ending this segment: the place is the
-				// start of the next.
-				segment.Advance();
-				base.along = 0.0;
-			}
-			else
-			{
-				base.along = (holdsB ? b - atB.start : segment.length) - exit;
-			}
-			base.segment = segment;
-			base.s = segment.start + base.along;
-			base.point = exit == 0.0 ? last : Along(last, exit, backwards);
-			return true;
-		}
-		if (holdsB || !segment.HasNext())
-			return false;
-		segment.Advance();
-	}
-	return false;
+	return FindDistance(atA, a, atB, b, headLength, false, base);
 }
 
 } // namespace arrow_path
