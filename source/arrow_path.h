@@ -23,6 +23,8 @@ struct ArrowPath
 
 // The most points BendArrowOutline writes for `shape` along `path`.
 int BentOutlineCapacity(const ArrowShape& shape, const ArrowPath& path);
+// (A bound from the number of points alone: it counts the room the bending gathers each edge's
+// points in, up to two per path point for each edge that is not one head's own.)
 
 // Writes the bent outline, not yet rounded, into out[0..capacity) and returns how many points it wrote:
 // 0 for an empty outline (an empty window, c = 0); -1 when the path does not apply (fewer than 2 points
@@ -32,5 +34,8 @@ int BendArrowOutline(const ArrowShape& shape, const ArrowPath& path, OutlinePoin
 // Rounding for an outline of any length (the straight outline keeps RoundArrowOutline):
 int RoundedOutlineCapacity(int count, const ArrowShape& shape);
 int RoundOutlinePoints(const OutlinePoint* points, int count, const ArrowShape& shape, OutlinePoint* out, int capacity);
+// Both write as RoundArrowOutline does (arrow_outline_rounding.h), into `out`, which must not overlap
+// `points`. A capacity below what BentOutlineCapacity or RoundedOutlineCapacity gives writes nothing and
+// returns -1.
 
 #endif
