@@ -227,6 +227,9 @@ TEST(ToolErrors, ArgumentErrorsNameTheWordAndWhatWasMeant)
 		{ { "params", "--set", "ARROW_SHAFT_WIDHT=1" }, "unknown parameter 'ARROW_SHAFT_WIDHT' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--unset", "arrow_shaft_width" }, "unknown parameter 'arrow_shaft_width' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--set", "ARROW_NOTHING=1" }, "unknown parameter 'ARROW_NOTHING'" },
+		{ { "outline", "--path-closed" }, "--path-closed requires --path" },
+		{ { "outline", "--path", " " }, "--path needs at least one point x,y or x,y,z" },
+		{ { "outline", "--path", "0,0 1,x" }, "bad point '1,x' (expected x,y or x,y,z)" },
 	};
 	for (const auto& [arguments, line] : cases)
 	{
