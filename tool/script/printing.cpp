@@ -49,7 +49,7 @@ void Script::Print(const Words& words)
 	else if (is(3, "contour"))
 		PrintContour(words[2]);
 	else if (is(3, "builds"))
-		_out << Resolve(words[2])->builds << '\n';
+		PrintBuilds(Resolve(words[2]));
 	else if (count == 3 && words[2].Is("matrix"))
 		PrintMatrix(Resolve(words[1]));
 	else if (count == 2)
@@ -93,6 +93,14 @@ void Script::PrintObject(headless::Object* object)
 	for (const auto& [id, value] : object->data.Entries())
 		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
 	_out << Dump(entries) << '\n';
+}
+
+void Script::PrintBuilds(headless::Object* object)
+{
+	// As the host has it on screen: the scene evaluated, what changed rebuilt.
+	if (object->document)
+		_host.Evaluate(*object->document);
+	_out << object->builds << '\n';
 }
 
 void Script::PrintMatrix(headless::Object* object)

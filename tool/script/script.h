@@ -16,9 +16,10 @@
 // axes, each x,y,z) and `points` (a spline's points, linear, z = 0 where
 // left out) are one undo step each (a move that changes nothing makes
 // none). `undo depth N` keeps the last N steps, 100 in a new document.
-// `print contour` evaluates the document as the host does before it
-// draws: an arrow is rebuilt only when it changed; `print builds` says how
-// often an arrow was. Only `print` writes to the output.
+// `print contour` and `print builds` evaluate the document as the host
+// does before it draws: an arrow is rebuilt only when it changed; `print
+// builds` then says how often the arrow was built. Only `print` writes to
+// the output.
 #ifndef TOOL_SCRIPT_SCRIPT_H
 #define TOOL_SCRIPT_SCRIPT_H
 
@@ -63,6 +64,7 @@ private:
 	void PrintContour(const Word& reference);
 	void PrintObject(headless::Object* object);
 	void PrintMatrix(headless::Object* object);
+	void PrintBuilds(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
 	void PrintMessages(headless::Object* object);
