@@ -26,8 +26,9 @@ constexpr std::int32_t SPLINETYPE_LINEAR = 0;
 bool IsSpline(const Object& object);
 
 // A new object of a host type with the host's defaults: an extrude object
-// moves by (0, 0, 20) with both caps set to 1, a cloner is in mode 1 with 3
-// clones, a spline is a small closed linear square. Any other type starts empty.
+// moves by (0, 0, 20) with both caps set to 1 in the legacy set and on,
+// without a bevel, in the set it uses, a cloner is in mode 1 with 3 clones,
+// a spline is a small closed linear square. Any other type starts empty.
 Object* NewHostObject(Scene& scene, std::int32_t type);
 
 // A new line object drawing `spline` with straight lines: the spline's
