@@ -269,6 +269,27 @@ TEST(ToolOutline, WritesAClosedObjPolyline)
 	EXPECT_NE(run.out.find("\nl 1 2 3 4 5 6 7 1\n"), std::string::npos);
 }
 
+// Round the corner of an L, with the head rigid at the path's end; the
+// picture draws the path first, under the outline, closed where it closes.
+TEST(ToolOutline, FollowsAPathDrawnUnderTheOutline)
+{
+	const ToolRun json = RunTool({ "outline", "--path", "0,0 400,0 400,300" });
+	ASSERT_EQ(json.exitCode, 0) << json.err;
+	EXPECT_EQ(Json::parse(json.out)["points"][4], Json::parse("[400.0, 300.0, 0.0]"));
+
+	for (const bool closed : { false, true })
+	{
+		std::vector<std::string> arguments { "outline", "--format", "svg", "--path", "0,0 400,0,0 400,300" };
+		if (closed)
+			arguments.push_back("--path-closed");
+		const ToolRun svg = RunTool(arguments);
+		ASSERT_EQ(svg.exitCode, 0) << svg.err;
+		const std::size_t path = svg.out.find(closed ? "<polygon class=\"path\"" : "<polyline class=\"path\"");
+		ASSERT_NE(path, std::string::npos) << svg.out;
+		EXPECT_LT(path, svg.out.find("<polygon fill=")) << svg.out;
+	}
+}
+
 TEST(ToolOutline, RefusesUnknownFormats)
 {
 	const ToolRun run = RunTool({ "outline", "--format", "png" });

@@ -193,7 +193,12 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	ExpectStop("print\n", 1,
 		"usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
-		"print contour REF");
+		"print contour REF, print REF matrix, print builds REF");
+	ExpectStop("new null n\nmatrix n 0,0,0 1,0,0 0,1,0\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
+	ExpectStop("new null n\nmatrix n 0,0 1,0,0 0,1,0 0,0,1\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
+	ExpectStop("new null n\npoints n 0,0\n", 2, "'n' is not a spline");
+	ExpectStop("new spline s\npoints s 0,0 1,nan\n", 2, "bad point '1,nan' (expected x,y or x,y,z)");
+	ExpectStop("new spline s\npoints s\n", 2, "usage: points REF x,y,z x,y,z ...");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
 
