@@ -10,7 +10,8 @@ const std::vector<std::string>& FaultPlan::Entries()
 	static const std::vector<std::string> entries = { "general.alloc", "paths.alloc", "paths.kill", "paths.rename", "paths.copy_file", "paths.select_file",
 		"files.alloc", "files.open", "files.close", "files.read_bool", "files.read_int32", "files.read_float32", "files.read_bytes",
 		"files.write_bool", "files.write_int32", "files.write_float32", "files.write_bytes", "bitmaps.alloc", "bitmaps.init", "resources.load",
-		"resources.register_description", "plugins.register_object", "containers.alloc", "objects.alloc", "objects.alloc_spline" };
+		"resources.register_description", "plugins.register_object", "containers.alloc", "objects.alloc", "objects.alloc_spline",
+		"objects.get_line_object" };
 	return entries;
 }
 

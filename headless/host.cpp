@@ -155,13 +155,14 @@ Object* Host::GetContour(Object* object)
 {
 	if (!object->plugin || !object->plugin->handlers.get_contour)
 		return nullptr;
+	++object->builds;
 	ModuleCall call(undo, "contour");
 	C4DOS_Atom* result =
 		object->plugin->handlers.get_contour(object->pluginData, HandleOf(object), HandleOf(object->document), 1.0, nullptr);
 	if (!result)
 		return nullptr;
 	auto* spline = AsObject(scene.Find(result));
-	if (!spline || spline->inTree || !spline->isPointObject || spline == object)
+	if (!spline || spline->inTree || spline->cacheOwner || !spline->isPointObject || spline == object)
 	{
 		protocol.Fault("contour", "the module answered with something that is no new spline");
 		return nullptr;

@@ -107,6 +107,10 @@ public:
 	// As the attribute manager: stores the value (a link, too) and, for a
 	// plug-in object, sends message 17 with the parameter's description ID.
 	void SetParameter(Object* object, std::int32_t id, Value value);
+	// As the coordinate manager: the object's global matrix; its children keep theirs.
+	void SetMatrix(Object* object, const Matrix& matrix);
+	// As point editing: a spline's points (x, y, z each), linear from now on.
+	void SetPoints(Object* object, std::vector<double> points);
 
 	// The module's answer to an enabling query for parameter `id` of a plug-in object.
 	bool IsEnabled(Object* object, std::int32_t id);
@@ -115,10 +119,20 @@ public:
 	// The user presses button `id` of a plug-in object: message 18 with the button's description ID.
 	bool PressButton(Object* object, std::int32_t id);
 	// Asks a spline object plug-in for its spline, as the host does when it
-	// evaluates the scene. The spline is a loose object of the scene, the
-	// caller's to destroy; null when the module gave none or gave something
-	// that is no new spline (a protocol fault).
+	// evaluates the scene, and counts the request in the object's `builds`.
+	// The spline is a loose object of the scene, the caller's to destroy;
+	// null when the module gave none or gave something that is no new spline
+	// (a protocol fault).
 	Object* GetContour(Object* object);
+	// The host's evaluation of a document, as it runs when something asks
+	// for a contour (headless/host_evaluation.cpp): every spline object
+	// plug-in in the tree, parents before children, is asked whether what it
+	// depends on changed (its check_dirty), and then asked for its contour
+	// only when its data changed since the contour it has was built, or it
+	// has none. The contour stays in the object's `contour`. One pass: an
+	// object that follows one built later in the pass sees that one's
+	// contour at the next evaluation.
+	void Evaluate(Document& document);
 
 	// A problem the host found in what the module supplied (its files, its registration).
 	void Diagnose(const std::string& message) { diagnostics.push_back(message); }
@@ -147,6 +161,7 @@ private:
 
 	void FinalisePluginObject(Object& object);
 	void ReportLeftovers();
+	void UpdateContour(Object& object);
 
 	HostOptions _options;
 	C4D_OS _table;

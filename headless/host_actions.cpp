@@ -54,12 +54,32 @@ void Host::SetParameter(Object* object, std::int32_t id, Value value)
 	if (document)
 		undo.Record(*document, UNDOTYPE_CHANGE, *object, "attribute manager");
 	object->data.Set(id, std::move(value));
+	scene.Touch(*object, C4DOS_DIRTY_DATA);
 
 	const C4DOS_DescID descId = ParameterId(id);
 	C4DOS_DescriptionCheckUpdate update {};
 	update.doc = HandleOf(document);
 	update.descid = &descId;
 	SendToPlugin(object, MESSAGE_PARAMETER_CHANGED, &update);
+}
+
+void Host::SetMatrix(Object* object, const Matrix& matrix)
+{
+	UserAction action(undo, object->document);
+	if (object->document)
+		undo.Record(*object->document, UNDOTYPE_CHANGE, *object, "coordinate manager");
+	object->matrix = matrix;
+	scene.Touch(*object, C4DOS_DIRTY_MATRIX);
+}
+
+void Host::SetPoints(Object* object, std::vector<double> points)
+{
+	UserAction action(undo, object->document);
+	if (object->document)
+		undo.Record(*object->document, UNDOTYPE_CHANGE, *object, "point editing");
+	object->points = std::move(points);
+	object->splineType = SPLINETYPE_LINEAR;
+	scene.Touch(*object, C4DOS_DIRTY_DATA);
 }
 
 } // namespace headless

@@ -29,7 +29,6 @@ constexpr std::int32_t CAPSANDBEVELS_ENDBEVEL_OFFSET = 3035;
 constexpr std::int32_t CAPSANDBEVELS_USE_NEW_VERSION = 5000;
 constexpr std::int32_t CLONER_MODE = 2010;
 constexpr std::int32_t CLONER_COUNT = 1270;
-constexpr std::int32_t SPLINETYPE_LINEAR = 0;
 constexpr double SQUARE_HALF_SIDE = 50.0;
 
 void MakeSquare(Object& spline)
@@ -41,6 +40,11 @@ void MakeSquare(Object& spline)
 }
 
 } // namespace
+
+bool IsSpline(const Object& object)
+{
+	return object.isPointObject && object.Type() == OBJECT_SPLINE;
+}
 
 Object* NewHostObject(Scene& scene, std::int32_t type)
 {
@@ -69,6 +73,18 @@ Object* NewHostObject(Scene& scene, std::int32_t type)
 			break;
 	}
 	return object;
+}
+
+Object* NewLineObject(Scene& scene, const Object& spline)
+{
+	Object* line = scene.NewObject(OBJECT_LINE);
+	line->isPointObject = true;
+	line->points = spline.points;
+	const auto count = static_cast<std::int32_t>(line->points.size() / 3);
+	const Value& closed = spline.data.Get(SPLINEOBJECT_CLOSED);
+	if (count > 0)
+		line->segments.push_back(C4DOS_Segment { count, static_cast<std::uint8_t>(closed == Value(true) ? 1 : 0) });
+	return line;
 }
 
 std::string_view HostKindName(std::int32_t type)

@@ -12,6 +12,7 @@ namespace headless
 {
 
 constexpr std::int32_t OBJECT_SPLINE = 5101;
+constexpr std::int32_t OBJECT_LINE = 5137;
 constexpr std::int32_t OBJECT_EXTRUDE = 5116;
 constexpr std::int32_t OBJECT_NULL = 5140;
 constexpr std::int32_t OBJECT_CLONER = 1018544;
@@ -19,12 +20,21 @@ constexpr std::int32_t OBJECT_WRAP = 1019221;
 
 // Whether a spline is closed (Bool).
 constexpr std::int32_t SPLINEOBJECT_CLOSED = 1002;
+constexpr std::int32_t SPLINETYPE_LINEAR = 0;
+
+// Whether the object is a spline (a host spline or a cached contour).
+bool IsSpline(const Object& object);
 
 // A new object of a host type with the host's defaults: an extrude object
 // moves by (0, 0, 20) with both caps set to 1 in the legacy set and on,
 // without a bevel, in the set it uses, a cloner is in mode 1 with 3 clones,
 // a spline is a small closed linear square. Any other type starts empty.
 Object* NewHostObject(Scene& scene, std::int32_t type);
+
+// A new line object drawing `spline` with straight lines: the spline's
+// points (the host's splines are linear) and, unless it has none, one
+// segment of them all, closed as the spline is.
+Object* NewLineObject(Scene& scene, const Object& spline);
 
 // The host's name for the kind of a host object type (null, spline,
 // extrude, cloner, wrap), or empty for any other type.

@@ -68,6 +68,8 @@ void Scene::DestroyObject(Object* object)
 		next->children.clear();
 		if (next->plugin)
 			_finaliser(*next);
+		if (next->contour.spline)
+			Forget(next->contour.spline);
 		Forget(next);
 	}
 }
@@ -224,10 +226,31 @@ std::vector<Object*> Scene::LooseObjects() const
 	for (auto& [handle, atom] : _atoms)
 	{
 		auto* object = AsObject(atom.get());
-		if (object && !object->inTree)
+		if (object && !object->inTree && !object->cacheOwner)
 			loose.push_back(object);
 	}
 	return loose;
+}
+
+void Scene::Touch(Object& object, std::int32_t flags)
+{
+	const std::uint32_t now = ++_clock;
+	if (flags & C4DOS_DIRTY_MATRIX)
+		object.dirty.matrix = now;
+	if (flags & C4DOS_DIRTY_DATA)
+		object.dirty.data = now;
+	if (flags & C4DOS_DIRTY_CACHE)
+		object.dirty.cache = now;
+}
+
+void Scene::ReplaceContour(Object& generator, Object* spline)
+{
+	if (generator.contour.spline)
+		Forget(generator.contour.spline);
+	generator.contour = ContourCache { spline, generator.dirty.data };
+	if (spline)
+		spline->cacheOwner = &generator;
+	Touch(generator, C4DOS_DIRTY_CACHE);
 }
 
 } // namespace headless

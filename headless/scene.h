@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "headless/container.h"
+#include "headless/matrix.h"
 #include "headless/undo_history.h"
 #include "host/abi/c4d_os.h"
 
@@ -22,6 +23,25 @@ class Document;
 
 // The type ID of documents.
 constexpr std::int32_t DOCUMENT_TYPE = 110059;
+
+// When each part of an object last changed, as the scene's clock tells it
+// (Scene::Touch): a part's value grows with every change of it, and no two
+// changes anywhere in the scene share a value.
+struct Dirtiness
+{
+	std::uint32_t matrix = 0;
+	std::uint32_t data = 0;   // container and points
+	std::uint32_t cache = 0;  // the cached contour rebuilt
+};
+
+// A spline generator's contour as the host keeps it between evaluations
+// (Host::Evaluate): the spline, a loose object of the scene owned by the
+// generator, and the generator's data dirtiness it was built at.
+struct ContourCache
+{
+	Object* spline = nullptr;
+	std::uint32_t builtAt = 0;
+};
 
 class Atom
 {
@@ -61,6 +81,18 @@ public:
 	std::vector<double> points;   // x, y, z per point
 	bool isPointObject = false;
 	std::int32_t splineType = 0;  // SPLINETYPE of a spline
+	std::vector<C4DOS_Segment> segments; // none: one segment of all points
+
+	// Where the object lies in the scene: its global matrix, which moves in
+	// the hierarchy keep.
+	Matrix matrix;
+	Dirtiness dirty;
+
+	// A spline generator's contour, and how often it was asked to build one.
+	ContourCache contour;
+	std::uint64_t builds = 0;
+	// Set on a cached contour: the generator it belongs to.
+	Object* cacheOwner = nullptr;
 
 	// Plug-in objects: the registration and the module's data for this object.
 	const RegisteredObject* plugin = nullptr;
@@ -113,7 +145,8 @@ public:
 	Object* NewObject(std::int32_t type);
 	Document* NewDocument();
 
-	// Destroys an object that is in no tree, with everything under it.
+	// Destroys an object that is in no tree, with everything under it and
+	// their cached contours.
 	void DestroyObject(Object* object);
 	// Destroys a document with every object in it.
 	void DestroyDocument(Document* document);
@@ -149,8 +182,14 @@ public:
 	// depth of `object` and the size of `ancestor`'s subtree.
 	bool IsAncestor(const Object* ancestor, const Object* object) const;
 
-	// Objects in no tree that nobody freed.
+	// Objects in no tree that nobody freed; cached contours are their generators'.
 	std::vector<Object*> LooseObjects() const;
+
+	// The parts `flags` (C4DOS_DIRTY_...) of the object changed now.
+	void Touch(Object& object, std::int32_t flags);
+	// Replaces a spline generator's cached contour with `spline` (null: none),
+	// built at the generator's present data dirtiness; its cache changed.
+	void ReplaceContour(Object& generator, Object* spline);
 
 private:
 	void Forget(Atom* atom);
@@ -158,6 +197,7 @@ private:
 	Finaliser _finaliser;
 	AtomId _nextId = 1;
 	std::uint64_t _generation = 0;
+	std::uint32_t _clock = 0;
 	std::unordered_map<const void*, std::unique_ptr<Atom>> _atoms;
 	std::unordered_map<AtomId, Atom*> _byId;
 	std::unordered_map<const void*, Atom*> _containers;

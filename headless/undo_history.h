@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "headless/container.h"
+#include "headless/matrix.h"
 
 namespace headless
 {
@@ -37,8 +38,8 @@ struct Place
 };
 
 // One object as a snapshot keeps it. The place is always kept; the content
-// (container, name, points) and the list of children only where the record
-// type takes them.
+// (container, name, points, matrix) and the list of children only where the
+// record type takes them.
 struct ObjectState
 {
 	Object* object = nullptr;
@@ -47,6 +48,7 @@ struct ObjectState
 	Container data;
 	std::string name;
 	std::vector<double> points;
+	Matrix matrix;
 	bool hasChildren = false;
 	std::vector<Object*> children;
 };

@@ -20,6 +20,7 @@ ObjectState StateOf(Scene& scene, Object& object, bool content, bool children)
 		state.data = object.data;
 		state.name = object.name;
 		state.points = object.points;
+		state.matrix = object.matrix;
 	}
 	state.hasChildren = children;
 	if (children)
@@ -138,9 +139,15 @@ void Restore(Scene& scene, const Snapshot& snapshot)
 		Object& object = *state.object;
 		if (state.hasContent)
 		{
+			// What comes back counts as changed, as any edit would.
+			const std::int32_t changed = (object.data != state.data || object.points != state.points ? C4DOS_DIRTY_DATA : 0) |
+				(object.matrix != state.matrix ? C4DOS_DIRTY_MATRIX : 0);
+			if (changed)
+				scene.Touch(object, changed);
 			object.data = state.data;
 			object.name = state.name;
 			object.points = state.points;
+			object.matrix = state.matrix;
 		}
 		if (!state.hasChildren)
 			continue;

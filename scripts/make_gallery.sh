@@ -25,15 +25,18 @@ html() {
 }
 
 # row TITLE ITEMS: one row of pictures at the largest scale that fits each of
-# them. Each item is a line "file|caption|code|settings|preset file".
+# them. Each item is a line "file|caption|code|settings|preset file|path|closed":
+# the arrow follows a new spline through the path's points, closed when the
+# last field says "closed".
 row() {
 	title="$1"
 	items="$2"
 	# Each picture names the scale that fits it; the row takes the coarsest,
 	# rounded up to a number a person reads at a glance.
-	scale=$(echo "$items" | while IFS='|' read -r name caption code settings preset; do
+	scale=$(echo "$items" | while IFS='|' read -r name caption code settings preset path closed; do
 		[ -n "$name" ] || continue
-		draw "$settings" ${preset:+--preset "$preset"} | sed -n 's/.*>1 px = \([^ ]*\) units*<.*/\1/p'
+		draw "$settings" ${preset:+--preset "$preset"} ${path:+--path "$path"} ${closed:+--path-closed} |
+			sed -n 's/.*>1 px = \([^ ]*\) units*<.*/\1/p'
 	done | awk '
 		{ if ($1 + 0 > most) most = $1 + 0 }
 		END {
@@ -44,9 +47,9 @@ row() {
 	units=units
 	[ "$scale" != 1 ] || units=unit
 	printf '<section><h2>%s</h2><p>1 px = %s %s</p><div class="row">\n' "$(html "$title")" "$scale" "$units" >> "$page"
-	echo "$items" | while IFS='|' read -r name caption code settings preset; do
+	echo "$items" | while IFS='|' read -r name caption code settings preset path closed; do
 		[ -n "$name" ] || continue
-		draw "$settings" ${preset:+--preset "$preset"} --scale "$scale" > "$out/$name.svg"
+		draw "$settings" ${preset:+--preset "$preset"} ${path:+--path "$path"} ${closed:+--path-closed} --scale "$scale" > "$out/$name.svg"
 		printf '<figure><img src="%s.svg" alt="%s"><figcaption>%s</figcaption><code>%s</code></figure>\n' \
 			"$name" "$(html "$caption")" "$(html "$caption")" "$(html "$code")" >> "$page"
 	done
@@ -60,6 +63,30 @@ variants() {
 		printf '%s|%s|%s|%s|\n' "$name" "$caption" "${settings:-defaults}" "$settings"
 	done
 }
+
+# along ITEMS: items "file|caption|settings|path|closed" for row, an arrow
+# along a path, the settings shown with the path's points.
+along() {
+	echo "$1" | while IFS='|' read -r name caption settings path closed; do
+		[ -n "$name" ] || continue
+		printf '%s|%s|%s|%s||%s|%s\n' "$name" "$caption" "$settings${settings:+ }--path \"$(echo $path)\"${closed:+ --path-closed}" "$settings" \
+			"$path" "$closed"
+	done
+}
+
+# points FROM TO STEPS X Y: the points x,y of a curve for t = FROM, ... TO in
+# STEPS equal steps, X and Y awk expressions in t (pi is there), to two
+# decimals. A closed curve may end where it starts: the arrow drops the
+# point that repeats the first.
+points() {
+	awk -v from="$1" -v to="$2" -v steps="$3" "function number(v) { v = sprintf(\"%.2f\", v) + 0; return v == 0 ? 0 : v }
+		BEGIN { pi = atan2(0, -1)
+		for (i = 0; i <= steps; i++) { t = from + (to - from) * i / steps; printf \"%s%s,%s\", i ? \" \" : \"\", number($4), number($5) } }"
+}
+
+s_curve=$(points 0 1 16 '800 * t' '100 * sin(2 * pi * t)')
+circle=$(points 0 1 23 '200 * cos(2 * pi * t)' '200 * sin(2 * pi * t)')
+arc=$(points 1 0 16 '300 * cos(pi * t)' '300 * sin(pi * t)')
 
 cat > "$page" <<'HTML'
 <!DOCTYPE html>
@@ -136,6 +163,23 @@ rounded-head-open|Rounded: head only, open|ARROW_SHAFT=false ARROW_OPEN_HEAD=tru
 rounded-double-solid|Rounded: double-headed, solid heads|ARROW_DOUBLE=true ARROW_ROUND=true
 rounded-double-open|Rounded: double-headed, open heads|ARROW_DOUBLE=true ARROW_OPEN_HEAD=true ARROW_ROUND=true
 ')"
+
+row 'Along a path (the path thin and grey): the shaft follows it, the head stays rigid' "$(along "
+path-s-curve|An S curve||$s_curve|
+path-circle|A circle, 90% of it|ARROW_PATH_END=0.9|$circle|closed
+path-corner|An L with a sharp corner||0,0 400,0 400,300|
+path-double-arc|A double arrow on an arc|ARROW_DOUBLE=true ARROW_DOUBLE_WIDTH=60|$arc|
+path-fins-rounded|Fins and rounded corners on a curve|ARROW_FINS=true ARROW_ROUND=true ARROW_ROUND_RADIUS=15 ARROW_ROUND_STEPS=2|$s_curve|
+")"
+
+row 'Growing along a path by its End; shorter than the head, it is a smaller head' "$(along "
+grow-10|End 10%|ARROW_PATH_END=0.1|$s_curve|
+grow-30|End 30%|ARROW_PATH_END=0.3|$s_curve|
+grow-50|End 50%|ARROW_PATH_END=0.5|$s_curve|
+grow-70|End 70%|ARROW_PATH_END=0.7|$s_curve|
+grow-90|End 90%|ARROW_PATH_END=0.9|$s_curve|
+grow-100|End 100%|ARROW_PATH_END=1.0|$s_curve|
+")"
 
 if [ -n "$presets" ]; then
 	# A preset card shows the name the file stores and the values in which

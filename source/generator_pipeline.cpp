@@ -1,7 +1,10 @@
-// The arrow's output: the host asks for the contour whenever it evaluates the
-// scene, and every call builds a fresh spline from the current parameters.
+// The arrow's output: the host asks for the contour when it evaluates the
+// scene and the arrow changed, and every call builds a fresh spline from the
+// current parameters and the path the arrow follows.
 #include "Opointsmith.h"
 #include "arrow_outline_rounding.h"
+#include "linked_path.h"
+#include "path_polyline.h"
 #include "pointsmith.h"
 
 namespace
@@ -40,18 +43,43 @@ ArrowShape ReadArrowShape(const BaseContainer& data)
 	return shape;
 }
 
+// A new closed linear spline through the points; null when the host has no
+// spline to give.
+SplineObject* NewClosedSpline(const OutlinePoint* points, Int32 count)
+{
+	SplineObject* spline = SplineObject::Alloc(count, SPLINETYPE::LINEAR);
+	if (!spline)
+		return nullptr;
+
+	if (BaseContainer* data = spline->GetDataInstance())
+		data->SetBool(SPLINEOBJECT_CLOSED, true);
+
+	if (Vector* written = spline->GetPointW())
+	{
+		// Never more than the host says the spline holds.
+		const Int32 held = spline->GetPointCount() < count ? spline->GetPointCount() : count;
+		for (Int32 i = 0; i < held; ++i)
+			written[i] = Vector(points[i].x, points[i].y, points[i].z);
+	}
+
+	spline->Message(MSG_UPDATE);
+	return spline;
+}
+
 } // namespace
 
 SplineObject* ArrowGenerator::GetContour(BaseObject* op, BaseDocument* doc, Float lod, BaseThread* bt)
 {
-	(void)doc;
-	(void)lod;
-	(void)bt;
 	const BaseContainer* data = op ? op->GetDataInstance() : nullptr;
 	if (!data)
 		return nullptr;
 
-	SplineObject* spline = BuildArrowOutline(ReadArrowShape(*data));
+	const ArrowShape shape = ReadArrowShape(*data);
+	const Int32 plane = data->GetInt32(PRIM_PLANE);
+	PathPolyline path;
+	if (!path.Read(op, LinkedPath(op, *data, doc), doc, lod, bt, plane))
+		return nullptr;
+	SplineObject* spline = path.IsEmpty() ? BuildArrowOutline(shape) : BuildArrowOutline(shape, path.Along(*data));
 	if (!spline)
 		return nullptr;
 
@@ -65,33 +93,40 @@ SplineObject* ArrowGenerator::GetContour(BaseObject* op, BaseDocument* doc, Floa
 		settings->SetFloat(SPLINEOBJECT_MAXIMUMLENGTH, data->GetFloat(SPLINEOBJECT_MAXIMUMLENGTH));
 	}
 
-	const Bool reverse = data->GetBool(PRIM_REVERSE);
-	const Int32 plane = data->GetInt32(PRIM_PLANE);
-	OrientOutline(spline, plane, reverse);
+	OrientOutline(spline, plane, data->GetBool(PRIM_REVERSE));
 	return spline;
+}
+
+void ArrowGenerator::CheckDirty(BaseObject* op, BaseDocument* doc)
+{
+	const BaseContainer* data = op ? op->GetDataInstance() : nullptr;
+	if (data && pathWatch.Changed(op, LinkedPath(op, *data, doc)))
+		op->SetDirty(DIRTYFLAGS::DATA);
 }
 
 SplineObject* ArrowGenerator::BuildArrowOutline(const ArrowShape& shape)
 {
 	// Rounding comes last, after the bevel; the plane and direction follow later.
 	const RoundedOutline outline = RoundArrowOutline(ComputeArrowOutline(shape), shape);
-	SplineObject* spline = SplineObject::Alloc(outline.count, SPLINETYPE::LINEAR);
-	if (!spline)
+	return NewClosedSpline(outline.points, outline.count);
+}
+
+SplineObject* ArrowGenerator::BuildArrowOutline(const ArrowShape& shape, const ArrowPath& path)
+{
+	// A path can be any length, so the points live in host memory.
+	maxon::BaseArray<OutlinePoint> bent;
+	if (bent.Resize(BentOutlineCapacity(shape, path)) == maxon::FAILED)
 		return nullptr;
+	const int count = BendArrowOutline(shape, path, bent.GetFirst(), static_cast<int>(bent.GetCount()));
+	// Fewer than two distinct points, or no head to place: the arrow stays straight.
+	if (count < 0)
+		return BuildArrowOutline(shape);
 
-	if (BaseContainer* data = spline->GetDataInstance())
-		data->SetBool(SPLINEOBJECT_CLOSED, true);
-
-	if (Vector* points = spline->GetPointW())
-	{
-		// Never more than the host says the spline holds.
-		const Int32 count = spline->GetPointCount() < outline.count ? spline->GetPointCount() : outline.count;
-		for (Int32 i = 0; i < count; ++i)
-			points[i] = Vector(outline.points[i].x, outline.points[i].y, outline.points[i].z);
-	}
-
-	spline->Message(MSG_UPDATE);
-	return spline;
+	maxon::BaseArray<OutlinePoint> rounded;
+	if (rounded.Resize(RoundedOutlineCapacity(count, shape)) == maxon::FAILED)
+		return nullptr;
+	const int roundedCount = RoundOutlinePoints(bent.GetFirst(), count, shape, rounded.GetFirst(), static_cast<int>(rounded.GetCount()));
+	return roundedCount < 0 ? nullptr : NewClosedSpline(rounded.GetFirst(), roundedCount);
 }
 
 void ArrowGenerator::OrientOutline(SplineObject* spline, Int32 plane, Bool reverse)

@@ -2,6 +2,7 @@
 
 #include "Opointsmith.h"
 #include "c4d_symbols.h"
+#include "linked_path.h"
 #include "preset_folder.h"
 
 namespace
@@ -54,6 +55,10 @@ void ArrowGenerator::SetDefaults(GeListNode* node)
 	data->SetBool(ARROW_ROUND, false);
 	data->SetFloat(ARROW_ROUND_RADIUS, 10.0);
 	data->SetInt32(ARROW_ROUND_STEPS, 4);
+	data->SetLink(ARROW_PATH, nullptr);
+	data->SetFloat(ARROW_PATH_START, 0.0);
+	data->SetFloat(ARROW_PATH_END, 1.0);
+	data->SetFloat(ARROW_PATH_OFFSET, 0.0);
 	data->SetInt32(ARROW_CLONE_COUNT, 3);
 	data->SetBool(ARROW_CLONE_PLANE, true);
 	data->SetFloat(ARROW_CLONE_SPLINE_VALUE, 0.0);
@@ -79,10 +84,14 @@ Bool ArrowGenerator::GetDEnabling(GeListNode* node, const DescID& id, const GeDa
 	const Bool shaft = data->GetBool(ARROW_SHAFT);
 	const Bool doubleArrow = data->GetBool(ARROW_DOUBLE);
 	const Int32 interpolation = data->GetInt32(SPLINEOBJECT_INTERPOLATION);
+	// A linked path gives the shaft its length.
+	BaseObject* op = static_cast<BaseObject*>(node);
+	const Bool path = LinkedPath(op, *data, op->GetDocument()) != nullptr;
 
 	switch (id[0].id)
 	{
 		case ARROW_SHAFT_LENGTH:
+			return shaft && !doubleArrow && !path;
 		case ARROW_SHAFT_WIDTH:
 		case ARROW_TAIL_NOTCH:
 		case ARROW_TAPER_FRONT:
@@ -101,6 +110,7 @@ Bool ArrowGenerator::GetDEnabling(GeListNode* node, const DescID& id, const GeDa
 		case ARROW_HEAD_THICKNESS:
 			return data->GetBool(ARROW_OPEN_HEAD);
 		case ARROW_DOUBLE_LENGTH:
+			return doubleArrow && !path;
 		case ARROW_DOUBLE_WIDTH:
 			return doubleArrow;
 		case ARROW_BEVEL_SIZE:
@@ -113,6 +123,10 @@ Bool ArrowGenerator::GetDEnabling(GeListNode* node, const DescID& id, const GeDa
 		case ARROW_CLONE_PLANE:
 		case ARROW_CLONE_SPLINE_VALUE:
 			return data->GetBool(ARROW_CLONE_ON_SPLINE);
+		case ARROW_PATH_START:
+		case ARROW_PATH_END:
+		case ARROW_PATH_OFFSET:
+			return path;
 		case SPLINEOBJECT_SUB:
 			return interpolation == SPLINEOBJECT_INTERPOLATION_NATURAL || interpolation == SPLINEOBJECT_INTERPOLATION_UNIFORM;
 		case SPLINEOBJECT_ANGLE:

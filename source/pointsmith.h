@@ -2,12 +2,14 @@
 #define POINTSMITH_H__
 
 #include "arrow_outline.h"
+#include "arrow_path.h"
 #include "c4d.h"
+#include "path_watch.h"
 
 // The arrow object: a spline generator whose output is the closed, flat
-// outline of an arrow. Every setting lives in the object's parameter
-// container; the object itself keeps only the folder its preset dialogs
-// start in.
+// outline of an arrow, straight or along a linked path. Every setting lives
+// in the object's parameter container; the object itself keeps only the
+// folder its preset dialogs start in and what it last saw of its path.
 class ArrowGenerator : public ObjectData
 {
 	INSTANCEOF(ArrowGenerator, ObjectData)
@@ -21,6 +23,8 @@ public:
 	// A new spline with the arrow's outline, in the arrow's plane and
 	// direction, with its intermediate-point settings; the host owns it.
 	SplineObject* GetContour(BaseObject* op, BaseDocument* doc, Float lod, BaseThread* bt) override;
+	// Marks the arrow changed when its path changed since the last call.
+	void CheckDirty(BaseObject* op, BaseDocument* doc) override;
 
 	// Writes the default of every parameter that has one; the tool settings
 	// without a default are left as they are.
@@ -29,6 +33,10 @@ public:
 	// A new closed linear spline holding the outline of `shape`; null when
 	// the host has no spline to give.
 	static SplineObject* BuildArrowOutline(const ArrowShape& shape);
+	// The same along `path`: the shaft follows it, the head stays rigid at
+	// the end of its window; no points for an empty window; straight when
+	// the path does not apply. Null when the host has no memory or spline.
+	static SplineObject* BuildArrowOutline(const ArrowShape& shape, const ArrowPath& path);
 	// Turns the outline into plane 1 (ZY) or 2 (XZ) and reverses its points if asked.
 	static void OrientOutline(SplineObject* spline, Int32 plane, Bool reverse);
 
@@ -60,6 +68,7 @@ private:
 	static void CarryOverToolSetting(BaseObject* op, Int32 id);
 
 	Filename presetFolder;
+	PathWatch pathWatch;
 };
 
 // Registers the arrow object with the host; false when the host refuses it.

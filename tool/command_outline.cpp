@@ -1,13 +1,26 @@
 #include <cmath>
+#include <sstream>
 #include <vector>
 
 #include "tool/commands.h"
 #include "tool/contour_output.h"
 #include "tool/parameter_input.h"
+#include "tool/point_input.h"
 #include "tool/preset_diagnosis.h"
 
 namespace tool
 {
+
+OutlinePath ReadOutlinePath(const std::string& text, bool closed)
+{
+	std::vector<std::string> texts;
+	std::istringstream words(text);
+	for (std::string word; words >> word;)
+		texts.push_back(word);
+	if (texts.empty())
+		throw InputError("--path needs at least one point x,y or x,y,z");
+	return OutlinePath { ReadPoints(texts), closed };
+}
 
 std::string ScaleProblem(const std::string& text)
 {
@@ -40,16 +53,28 @@ void CheckOutlineFormat(const OutlineFormat& format)
 	throw InputError(named + (options.size() == 1 ? " belongs" : " belong") + " to --format svg, not " + format.kind);
 }
 
-int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out)
+int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, const OutlinePath& path,
+	std::ostream& out)
 {
 	headless::Object* arrow = session.NewArrow(empty, {});
 	if (!format.preset.empty() && !session.LoadPreset(arrow, format.preset))
 		throw CommandFailure(NotLoaded(session.Host(), *session.ArrowType().description, format.preset));
 	session.ApplyEdits(arrow, edits);
+	if (!path.points.empty())
+		session.FollowPath(arrow, path.points, path.closed);
 	const Contour contour = TakeContour(session.Host(), arrow);
 	session.CheckProtocol();
 	if (format.kind == "svg")
-		out << ContourSvg(contour, { format.axes, format.order, format.unitsPerPixel });
+	{
+		SvgOptions options;
+		options.axes = format.axes;
+		options.order = format.order;
+		options.unitsPerPixel = format.unitsPerPixel;
+		for (std::size_t i = 0; i + 2 < path.points.size(); i += 3)
+			options.path.push_back({ path.points[i], path.points[i + 1], path.points[i + 2] });
+		options.pathClosed = path.closed;
+		out << ContourSvg(contour, options);
+	}
 	else if (format.kind == "obj")
 		out << ContourObj(contour);
 	else

@@ -57,14 +57,28 @@ struct OutlineFormat
 	std::string preset;         // a preset file loaded into the arrow before the edits
 };
 
+// The path --path gives a new arrow: a new linear spline through `points`
+// (x, y, z each; none: no path), closed or open.
+struct OutlinePath
+{
+	std::vector<double> points;
+	bool closed = false;
+};
+
+// The points of --path: x,y or x,y,z, separated by blanks; throws InputError
+// for a bad point or none at all.
+OutlinePath ReadOutlinePath(const std::string& text, bool closed);
+
 // Why TEXT is no scale --scale takes, a positive finite number: "not a
 // positive number", "too small" or "out of range"; empty when it is one.
 std::string ScaleProblem(const std::string& text);
 // Throws InputError for options the format does not draw: --axis, --order and --scale belong to svg.
 void CheckOutlineFormat(const OutlineFormat& format);
 
-// The contour of a new arrow.
-int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, std::ostream& out);
+// The contour of a new arrow, following `path` when it has points; an SVG
+// draws the path under the outline.
+int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, const OutlinePath& path,
+	std::ostream& out);
 
 // A script's text: FILE, or standard input for "-". Throws InputError saying
 // why when it cannot be read (no such file, a directory, ...).

@@ -13,7 +13,9 @@ constexpr std::int32_t SPLINE_SETTINGS[] = { 1001, 1003, 1004, 1005 };
 
 Contour TakeContour(headless::Host& host, headless::Object* object)
 {
-	headless::Object* spline = host.GetContour(object);
+	if (object->document)
+		host.Evaluate(*object->document);
+	const headless::Object* spline = object->contour.spline;
 	if (!spline)
 		throw NoContour("the module gave no contour");
 
@@ -26,7 +28,6 @@ Contour TakeContour(headless::Host& host, headless::Object* object)
 	contour.settings = Json::object();
 	for (std::int32_t id : SPLINE_SETTINGS)
 		contour.settings[std::to_string(id)] = ValueToJson(spline->data.Get(id), host.scene);
-	host.scene.DestroyObject(spline);
 	return contour;
 }
 

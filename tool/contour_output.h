@@ -28,8 +28,9 @@ struct Contour
 	Json settings; // 1001, 1003, 1004, 1005 as the spline carries them
 };
 
-// Asks the module for the object's contour and copies it; the spline itself
-// is given back to the scene. Throws NoContour when the module gave none.
+// Evaluates the object's document as the host does (the object rebuilt only
+// when it changed) and copies the object's contour. Throws NoContour when
+// the module gave none.
 Contour TakeContour(headless::Host& host, headless::Object* object);
 
 // {"closed": ..., "type": ..., "points": [[x, y, z], ...], "settings": {...}}
@@ -40,11 +41,14 @@ struct SvgOptions
 {
 	bool axes = false;          // the axes through the origin
 	bool order = false;         // the points numbered
-	double unitsPerPixel = 0.0; // a fixed scale; 0 fits the outline to the view
+	double unitsPerPixel = 0.0; // a fixed scale; 0 fits the outline and the path to the view
+	std::vector<headless::Vector3> path; // the path the arrow follows, in the outline's space; none: no path
+	bool pathClosed = false;
 };
 
-// The outline filled and stroked, drawn in the plane it lies in, with a
-// caption that names the plane and the scale.
+// The outline filled and stroked, drawn in the plane it lies in over the
+// path it follows, thin and grey, with a caption that names the plane and
+// the scale.
 std::string ContourSvg(const Contour& contour, const SvgOptions& options);
 
 // The closed polyline as a Wavefront OBJ file.

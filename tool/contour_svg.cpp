@@ -71,11 +71,11 @@ std::string Units(double value)
 class ViewMapping
 {
 public:
-	ViewMapping(const Contour& contour, const Plane& plane, bool withOrigin, double unitsPerPixel)
+	ViewMapping(const std::vector<headless::Vector3>& drawn, const Plane& plane, bool withOrigin, double unitsPerPixel)
 	{
 		double minU = withOrigin ? 0.0 : INFINITY, maxU = withOrigin ? 0.0 : -INFINITY;
 		double minV = minU, maxV = maxU;
-		for (const headless::Vector3& p : contour.points)
+		for (const headless::Vector3& p : drawn)
 		{
 			minU = std::min(minU, p[static_cast<std::size_t>(plane.u)]);
 			maxU = std::max(maxU, p[static_cast<std::size_t>(plane.u)]);
@@ -180,10 +180,13 @@ void DrawNumbers(std::ostringstream& svg, const std::vector<Point2>& points, con
 std::string ContourSvg(const Contour& contour, const SvgOptions& options)
 {
 	const Plane plane = PlaneOf(contour);
-	const ViewMapping view(contour, plane, options.axes, options.unitsPerPixel);
+	std::vector<headless::Vector3> drawn = contour.points;
+	drawn.insert(drawn.end(), options.path.begin(), options.path.end());
+	const ViewMapping view(drawn, plane, options.axes, options.unitsPerPixel);
+	const auto inView = [&](const headless::Vector3& p) { return Point2 { view.X(p[static_cast<std::size_t>(plane.u)]), view.Y(p[static_cast<std::size_t>(plane.v)]) }; };
 	std::vector<Point2> points;
 	for (const headless::Vector3& p : contour.points)
-		points.push_back({ view.X(p[static_cast<std::size_t>(plane.u)]), view.Y(p[static_cast<std::size_t>(plane.v)]) });
+		points.push_back(inView(p));
 
 	std::ostringstream svg;
 	svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " << VIEW_WIDTH << ' ' << VIEW_HEIGHT << "\" width=\"" << VIEW_WIDTH << "\" height=\""
@@ -195,6 +198,13 @@ std::string ContourSvg(const Contour& contour, const SvgOptions& options)
 	if (options.axes)
 		axes = DrawAxes(svg, view, plane);
 
+	if (!options.path.empty())
+	{
+		svg << "<" << (options.pathClosed ? "polygon" : "polyline") << " class=\"path\" fill=\"none\" stroke=\"#9aa3b1\" stroke-width=\"1.5\" points=\"";
+		for (std::size_t i = 0; i < options.path.size(); ++i)
+			svg << (i ? " " : "") << Number(inView(options.path[i]).x) << ',' << Number(inView(options.path[i]).y);
+		svg << "\"/>\n";
+	}
 	svg << "<polygon fill=\"#f4a340\" fill-opacity=\"0.85\" stroke=\"#7a3d08\" stroke-width=\"2\" stroke-linejoin=\"round\" points=\"";
 	for (std::size_t i = 0; i < points.size(); ++i)
 		svg << (i ? " " : "") << Number(points[i].x) << ',' << Number(points[i].y);

@@ -135,6 +135,11 @@ int main(int argc, char** argv)
 			return problem.empty() ? problem : problem + ": " + text;
 		}, "", ""));
 	outline->add_option("--preset", format.preset, "load a preset file into the arrow before --set and --unset")->type_name("FILE");
+	std::string pathText;
+	bool pathClosed = false;
+	CLI::Option* pathOption = outline->add_option("--path", pathText, "make the arrow follow a new linear spline through these points")
+								  ->type_name("\"x,y[,z] x,y[,z] ...\"");
+	outline->add_flag("--path-closed", pathClosed, "with --path: close the spline")->needs(pathOption);
 	CLI::App* script = app.add_subcommand("script", "run a script of commands against a scene");
 	std::string scriptFile;
 	script->add_option("FILE", scriptFile, "the script, or - for standard input")->required();
@@ -171,8 +176,13 @@ int main(int argc, char** argv)
 			edits = OrderedEdits(*outline, outlineOptions);
 		if (*presetSave)
 			edits = OrderedEdits(*presetSave, saveOptions);
+		tool::OutlinePath path;
 		if (*outline)
+		{
 			tool::CheckOutlineFormat(format);
+			if (*pathOption)
+				path = tool::ReadOutlinePath(pathText, pathClosed);
+		}
 		const std::string scriptText = *script ? tool::ReadScript(scriptFile) : std::string();
 
 		if (version)
@@ -183,7 +193,7 @@ int main(int argc, char** argv)
 		if (*info)
 			return Flushed(output, tool::RunInfo(session, std::cout));
 		if (*outline)
-			return Flushed(output, tool::RunOutline(session, outlineOptions.empty, edits, format, std::cout));
+			return Flushed(output, tool::RunOutline(session, outlineOptions.empty, edits, format, path, std::cout));
 		if (*presetShow)
 			return Flushed(output, tool::RunPresetShow(session, presetFile, presetFormat, std::cout, std::cerr));
 		if (*presetSave)

@@ -13,6 +13,9 @@ namespace tool
 // The arrow object's plug-in ID.
 constexpr std::int32_t ARROW_PLUGIN_ID = 1025060;
 
+// The arrow's link to the path it follows.
+constexpr std::int32_t ARROW_PATH = 10470;
+
 // The arrow's preset buttons.
 constexpr std::int32_t ARROW_PRESET_LOAD = 10200;
 constexpr std::int32_t ARROW_PRESET_SAVE = 10210;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "headless/host_objects.h"
 #include "tool/parameter_input.h"
 #include "tool/parameter_range.h"
 #include "tool/product.h"
@@ -62,6 +63,15 @@ void Session::ApplyEdits(headless::Object* arrow, const std::vector<ParameterEdi
 {
 	for (const auto& [id, value] : ResolveEdits(edits))
 		arrow->data.Set(id, value);
+}
+
+void Session::FollowPath(headless::Object* arrow, const std::vector<double>& points, bool closed)
+{
+	headless::Object* spline = _host.NewObjectFromMenu(_document, headless::OBJECT_SPLINE, "path");
+	_host.SetPoints(spline, points);
+	_host.SetParameter(spline, headless::SPLINEOBJECT_CLOSED, closed);
+	_host.SetParameter(arrow, ARROW_PATH, headless::Link { spline->Id() });
+	CheckProtocol();
 }
 
 bool Session::LoadPreset(headless::Object* arrow, const std::string& file)

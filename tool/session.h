@@ -54,6 +54,10 @@ public:
 	// Applies edits in order to an existing arrow; throws InputError for a bad edit.
 	void ApplyEdits(headless::Object* arrow, const std::vector<ParameterEdit>& edits);
 
+	// Links a new linear spline in the document, with `points` (x, y, z
+	// each) and closed if asked, as the arrow's path, as a user would.
+	void FollowPath(headless::Object* arrow, const std::vector<double>& points, bool closed);
+
 	// Loads a preset file into the arrow through its load button, the file
 	// dialog answered with `file`; true when the module reported it loaded.
 	// The host's file history then holds this load alone.

@@ -1,4 +1,6 @@
-// Atoms: type, messages, hierarchy, containers and names of objects and documents.
+// Atoms: type, messages, hierarchy, containers, names and dirtiness of objects and documents.
+#include <algorithm>
+
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -9,6 +11,7 @@ namespace
 {
 
 constexpr int32_t OBASE = 5155;
+constexpr int32_t MSG_UPDATE = 5;
 
 int32_t GetType(const C4DOS_Atom* handle) noexcept
 {
@@ -36,6 +39,10 @@ C4DOS_Bool Message(C4DOS_Atom* handle, int32_t type, void* data) noexcept
 		if (!object)
 			return atom ? 1 : 0;
 		object->messages.push_back(type);
+		// Told it was updated, the object counts as changed: its generator
+		// is rebuilt, and whatever follows it sees the change.
+		if (type == MSG_UPDATE)
+			H().scene.Touch(*object, C4DOS_DIRTY_DATA);
 		return H().SendToPlugin(object, type, data);
 	});
 }
@@ -83,6 +90,8 @@ void Insert(const char* entry, C4DOS_Atom* node, C4DOS_Atom* parent, bool last) 
 			return;
 		if (object->inTree)
 			H().protocol.Fault(entry, "the object is already in a tree");
+		else if (object->cacheOwner)
+			H().protocol.Fault(entry, "a cached contour, which the host owns");
 		else if (object == target || H().scene.IsAncestor(object, target))
 			H().protocol.Fault(entry, "an object under itself");
 		else
@@ -180,8 +189,27 @@ void SetName(C4DOS_Atom* handle, C4DOS_Text name) noexcept
 	});
 }
 
+uint32_t GetDirty(const C4DOS_Atom* handle, int32_t flags) noexcept
+{
+	return Guard("atoms.get_dirty", uint32_t { 0 }, [&]() -> uint32_t {
+		const Object* object = AsObject(CheckAtom(handle, "atoms.get_dirty"));
+		if (!object)
+			return 0;
+		// Each part's value is the time of its last change: the latest of
+		// the parts asked for grows with every change of any of them.
+		std::uint32_t latest = 0;
+		if (flags & C4DOS_DIRTY_MATRIX)
+			latest = std::max(latest, object->dirty.matrix);
+		if (flags & C4DOS_DIRTY_DATA)
+			latest = std::max(latest, object->dirty.data);
+		if (flags & C4DOS_DIRTY_CACHE)
+			latest = std::max(latest, object->dirty.cache);
+		return latest;
+	});
+}
+
 const C4DOS_Atoms ENTRIES = { &GetType, &IsInstanceOf, &Message, &GetUp, &GetDown, &GetDownLast, &GetNext, &GetPred, &InsertUnder, &InsertUnderLast,
-	&Remove, &GetDocument, &GetDataInstance, &GetData, &SetData, &GetName, &SetName };
+	&Remove, &GetDocument, &GetDataInstance, &GetData, &SetData, &GetName, &SetName, &GetDirty };
 
 } // namespace
 

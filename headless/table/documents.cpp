@@ -20,6 +20,8 @@ void InsertObject(C4DOS_Atom* doc, C4DOS_Atom* handle, C4DOS_Atom* parent, C4DOS
 			return;
 		if (object->inTree)
 			H().protocol.Fault(entry, "the object is already in a tree");
+		else if (object->cacheOwner)
+			H().protocol.Fault(entry, "a cached contour, which the host owns");
 		else if ((under && under->document != document) || (after && after->document != document))
 			H().protocol.Fault(entry, "the parent or predecessor lies in another document");
 		else if (after && after->parent != under)

@@ -1,4 +1,7 @@
-// Objects and splines: allocation, release and point arrays.
+// Objects and splines: allocation, release, point arrays, matrices,
+// dirtiness, and splines as lines.
+#include <cstring>
+
 #include "headless/host_objects.h"
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
@@ -47,6 +50,8 @@ void Free(C4DOS_Atom* handle) noexcept
 			return;
 		if (object->inTree)
 			H().protocol.Fault("objects.free", "an object that is still in a tree");
+		else if (object->cacheOwner)
+			H().protocol.Fault("objects.free", "a cached contour, which the host owns");
 		else
 		{
 			H().undo.Forget(*object);
@@ -71,7 +76,75 @@ int32_t GetPointCount(const C4DOS_Atom* handle) noexcept
 	});
 }
 
-const C4DOS_Objects ENTRIES = { &Alloc, &AllocSpline, &Free, &GetPoints, &GetPointCount };
+void GetMg(const C4DOS_Atom* handle, double* matrix) noexcept
+{
+	GuardVoid("objects.get_mg", [&] {
+		Object* object = CheckObject(handle, "objects.get_mg");
+		if (!matrix)
+			H().protocol.Fault("objects.get_mg", "no matrix to write to");
+		else if (object)
+			std::memcpy(matrix, &object->matrix, sizeof object->matrix);
+	});
+}
+
+void SetDirty(C4DOS_Atom* handle, int32_t flags) noexcept
+{
+	GuardVoid("objects.set_dirty", [&] {
+		if (Object* object = CheckObject(handle, "objects.set_dirty"))
+			H().scene.Touch(*object, flags);
+	});
+}
+
+C4DOS_Atom* GetRealSpline(C4DOS_Atom* handle) noexcept
+{
+	return Guard("objects.get_real_spline", static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
+		Object* object = CheckObject(handle, "objects.get_real_spline");
+		if (!object)
+			return nullptr;
+		if (IsSpline(*object))
+			return HandleOf(object);
+		// A generator's spline is whatever the host last built; asking never builds it.
+		const bool generator = object->plugin && object->plugin->handlers.get_contour;
+		return generator ? HandleOf(object->contour.spline) : nullptr;
+	});
+}
+
+C4DOS_Atom* GetLineObject(C4DOS_Atom* handle, C4DOS_Atom* doc, double, void*) noexcept
+{
+	const char* entry = "objects.get_line_object";
+	return Guard(entry, static_cast<C4DOS_Atom*>(nullptr), [&]() -> C4DOS_Atom* {
+		Object* spline = CheckObject(handle, entry);
+		if (!spline || (doc && !CheckDocument(doc, entry)))
+			return nullptr;
+		if (!IsSpline(*spline))
+		{
+			H().protocol.Fault(entry, "an object of type " + std::to_string(spline->Type()) + " is no spline");
+			return nullptr;
+		}
+		if (H().faults.ShouldFail(entry))
+			return nullptr;
+		return HandleOf(NewLineObject(H().scene, *spline));
+	});
+}
+
+int32_t GetSegmentCount(const C4DOS_Atom* handle) noexcept
+{
+	return Guard("objects.get_segment_count", int32_t { 0 }, [&]() -> int32_t {
+		Object* object = CheckObject(handle, "objects.get_segment_count");
+		return object ? static_cast<int32_t>(object->segments.size()) : 0;
+	});
+}
+
+const C4DOS_Segment* GetSegments(const C4DOS_Atom* handle) noexcept
+{
+	return Guard("objects.get_segments", static_cast<const C4DOS_Segment*>(nullptr), [&]() -> const C4DOS_Segment* {
+		Object* object = CheckObject(handle, "objects.get_segments");
+		return object && !object->segments.empty() ? object->segments.data() : nullptr;
+	});
+}
+
+const C4DOS_Objects ENTRIES = { &Alloc, &AllocSpline, &Free, &GetPoints, &GetPointCount, &GetMg, &SetDirty, &GetRealSpline, &GetLineObject,
+	&GetSegmentCount, &GetSegments };
 
 } // namespace
 

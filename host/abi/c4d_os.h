@@ -72,6 +72,22 @@ typedef struct C4DOS_Text
 
 typedef void (*C4DOS_TextSink)(void* context, C4DOS_Text text);
 
+/* One segment of a spline or line object: its point count and whether it
+ * closes. The SDK's `Segment` has exactly this layout (a one-byte bool). */
+typedef struct C4DOS_Segment
+{
+	int32_t cnt;
+	uint8_t closed; /* 0 or 1 */
+} C4DOS_Segment;
+
+/* DIRTYFLAGS: the parts of an object whose changes the host counts. */
+enum
+{
+	C4DOS_DIRTY_MATRIX = 1 << 1,
+	C4DOS_DIRTY_DATA = 1 << 2,
+	C4DOS_DIRTY_CACHE = 1 << 4
+};
+
 /* ---------------------------------------------------------------------------
  * Values: one parameter value, as containers and enabling queries pass it.
  */
@@ -321,6 +337,11 @@ typedef struct C4DOS_ObjectPlugin
 	C4DOS_Atom* (*get_virtual_objects)(void* data, C4DOS_Atom* op, void* hierarchy_help);
 	/* Spline output; set only with OBJECT_ISSPLINE. Returns a new spline owned by the host, or null. */
 	C4DOS_Atom* (*get_contour)(void* data, C4DOS_Atom* op, C4DOS_Atom* doc, double lod, void* thread);
+	/* Called before each evaluation of the object in `doc`: the object marks
+	 * itself changed (objects.set_dirty) when something it depends on
+	 * changed, and the host then asks it for its output again. Null allowed:
+	 * the object depends on nothing but its own data. */
+	void (*check_dirty)(void* data, C4DOS_Atom* op, C4DOS_Atom* doc);
 } C4DOS_ObjectPlugin;
 
 typedef struct C4DOS_Plugins
@@ -391,6 +412,10 @@ typedef struct C4DOS_Atoms
 
 	void (*get_name)(const C4DOS_Atom* atom, C4DOS_TextSink sink, void* context);
 	void (*set_name)(C4DOS_Atom* atom, C4DOS_Text name);
+
+	/* A checksum of the atom's changes of the kinds in `flags`
+	 * (C4DOS_DIRTY_...): it grows with every such change. 0 for a document. */
+	uint32_t (*get_dirty)(const C4DOS_Atom* atom, int32_t flags);
 } C4DOS_Atoms;
 
 /* ---------------------------------------------------------------------------
@@ -410,6 +435,27 @@ typedef struct C4DOS_Objects
 	 * by the object; null for other objects. */
 	double* (*get_points)(C4DOS_Atom* object);
 	int32_t (*get_point_count)(const C4DOS_Atom* object);
+
+	/* The object's global matrix into `matrix`, 12 doubles: the offset,
+	 * then the axes v1, v2, v3, each x, y, z. */
+	void (*get_mg)(const C4DOS_Atom* object, double* matrix);
+	/* Marks the parts `flags` (C4DOS_DIRTY_...) of the object as changed. */
+	void (*set_dirty)(C4DOS_Atom* object, int32_t flags);
+
+	/* The object as a spline: a spline itself, a spline generator its
+	 * cached output (null before the host first built it; never built by
+	 * this call), anything else null. Borrowed: the caller must not free,
+	 * insert or keep it beyond the current call. */
+	C4DOS_Atom* (*get_real_spline)(C4DOS_Atom* object);
+	/* A new line object for `spline` in `doc` (null allowed), owned by the
+	 * caller: the spline drawn as straight lines, its points with one
+	 * segment saying whether it closes. Null when out of memory or when
+	 * `spline` is no spline. */
+	C4DOS_Atom* (*get_line_object)(C4DOS_Atom* spline, C4DOS_Atom* doc, double lod, void* thread);
+	/* The segments of a spline or line object, owned by the object; 0 and
+	 * null when it has none (one segment of all its points). */
+	int32_t (*get_segment_count)(const C4DOS_Atom* object);
+	const C4DOS_Segment* (*get_segments)(const C4DOS_Atom* object);
 } C4DOS_Objects;
 
 /* ---------------------------------------------------------------------------

@@ -31,6 +31,11 @@ Bool C4DAtom::Message(Int32 type, void* data)
 	return OS().atoms->message(AtomHandle(this), type, data) != 0;
 }
 
+UInt32 C4DAtom::GetDirty(DIRTYFLAGS flags) const
+{
+	return OS().atoms->get_dirty(AtomHandle(this), static_cast<int32_t>(flags));
+}
+
 GeListNode* GeListNode::GetNext() { return Node(OS().atoms->get_next(AtomHandle(this))); }
 GeListNode* GeListNode::GetPred() { return Node(OS().atoms->get_pred(AtomHandle(this))); }
 GeListNode* GeListNode::GetUp() { return Node(OS().atoms->get_up(AtomHandle(this))); }

@@ -32,6 +32,24 @@ enum
 	Tpoint = 5600
 };
 
+// The parts of an object whose changes the host counts; they combine with |.
+enum class DIRTYFLAGS : Int32
+{
+	NONE = 0,
+	MATRIX = 1 << 1,
+	DATA = 1 << 2,
+	SELECT = 1 << 3,
+	CACHE = 1 << 4,
+	CHILDREN = 1 << 5,
+	DESCRIPTION = 1 << 6,
+	ALL = -1
+};
+
+constexpr DIRTYFLAGS operator|(DIRTYFLAGS a, DIRTYFLAGS b)
+{
+	return static_cast<DIRTYFLAGS>(static_cast<Int32>(a) | static_cast<Int32>(b));
+}
+
 class C4DAtomGoal
 {
 protected:
@@ -45,6 +63,8 @@ public:
 	Int32 GetType() const;
 	Bool IsInstanceOf(Int32 id) const;
 	Bool Message(Int32 type, void* data = nullptr);
+	// A checksum that grows with every change of the parts `flags` names.
+	UInt32 GetDirty(DIRTYFLAGS flags) const;
 };
 
 class GeListNode : public C4DAtom

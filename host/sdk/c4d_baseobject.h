@@ -1,4 +1,4 @@
-// Scene objects: BaseObject, PointObject, SplineObject.
+// Scene objects: BaseObject, PointObject, LineObject, SplineObject.
 #ifndef C4D_BASEOBJECT_H__
 #define C4D_BASEOBJECT_H__
 
@@ -34,11 +34,30 @@ enum
 	ID_OBJECTPROPERTIES = 802
 };
 
+// One segment of a spline or line object.
+struct Segment
+{
+	Int32 cnt;   // its points
+	Bool closed; // whether it closes
+};
+
+class LineObject;
+class SplineObject;
+
 class BaseObject : public BaseList2D
 {
 public:
 	static BaseObject* Alloc(Int32 type);
 	static void Free(BaseObject*& op);
+
+	// The object as a spline: itself for a spline, the host's cached output
+	// for a spline generator, else null. Its matrix is not the object's:
+	// place its points with this object's GetMg().
+	SplineObject* GetRealSpline(void);
+	// The object's global matrix.
+	Matrix GetMg() const;
+	// Marks parts of the object as changed: a generator is rebuilt for DATA.
+	void SetDirty(DIRTYFLAGS flags);
 
 	BaseObject* GetNext() { return static_cast<BaseObject*>(GeListNode::GetNext()); }
 	BaseObject* GetPred() { return static_cast<BaseObject*>(GeListNode::GetPred()); }
@@ -55,10 +74,29 @@ public:
 	Int32 GetPointCount() const;
 };
 
+// A spline drawn with straight lines, as the host subdivides it.
+class LineObject : public PointObject
+{
+public:
+	static void Free(LineObject*& bl);
+
+	// The segments; without any, one segment holds every point.
+	const Segment* GetSegmentR(void);
+	Int32 GetSegmentCount(void);
+};
+
 class SplineObject : public PointObject
 {
 public:
 	static SplineObject* Alloc(Int32 pcnt, SPLINETYPE type);
+
+	// The segments; without any, one segment holds every point.
+	const Segment* GetSegmentR(void);
+	Int32 GetSegmentCount(void);
+	// A new line object of the spline in `doc`, the caller's to free; null
+	// when the host has no memory for it.
+	LineObject* GetLineObject(BaseDocument* doc, Float lod, BaseThread* thread = nullptr);
+	Bool IsClosed(void);
 };
 
 #endif

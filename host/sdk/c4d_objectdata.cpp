@@ -66,6 +66,12 @@ struct NodeDataAccess
 		return AtomHandle(objectData->GetContour(reinterpret_cast<BaseObject*>(op), reinterpret_cast<BaseDocument*>(doc), lod,
 			static_cast<BaseThread*>(thread)));
 	}
+
+	static void CheckDirty(void* data, C4DOS_Atom* op, C4DOS_Atom* doc) noexcept
+	{
+		ObjectData* objectData = static_cast<ObjectData*>(Attach(data, op));
+		objectData->CheckDirty(reinterpret_cast<BaseObject*>(op), reinterpret_cast<BaseDocument*>(doc));
+	}
 };
 
 } // namespace c4d_sdk
@@ -93,5 +99,6 @@ Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAl
 	// The info flags choose which output handler the host will call.
 	plugin.get_virtual_objects = (info & OBJECT_GENERATOR) ? &NodeDataAccess::GetVirtualObjects : nullptr;
 	plugin.get_contour = (info & OBJECT_ISSPLINE) ? &NodeDataAccess::GetContour : nullptr;
+	plugin.check_dirty = &NodeDataAccess::CheckDirty;
 	return OS().plugins->register_object(&plugin) != 0;
 }

@@ -38,6 +38,9 @@ public:
 		(void)op; (void)doc; (void)lod; (void)bt;
 		return nullptr;
 	}
+	// Called before each evaluation: an object that depends on others calls
+	// op->SetDirty(DIRTYFLAGS::DATA) when they changed, to be rebuilt.
+	virtual void CheckDirty(BaseObject* op, BaseDocument* doc) { (void)op; (void)doc; }
 };
 
 // Registers the description `description` (unless empty), then the object

@@ -69,6 +69,12 @@ enum
 	ARROW_ROUND_RADIUS        = 10450,
 	ARROW_ROUND_STEPS         = 10460,
 
+	// Along a path: the linked spline and the window of it the arrow covers
+	ARROW_PATH                = 10470,
+	ARROW_PATH_START          = 10480,
+	ARROW_PATH_END            = 10490,
+	ARROW_PATH_OFFSET         = 10500,
+
 	// Groups of the attribute layout (no values are stored under these)
 	ARROW_GROUP_SHAFT         = 11000,
 	ARROW_GROUP_HEAD          = 11010,
@@ -79,7 +85,8 @@ enum
 	ARROW_GROUP_EXTRUDE       = 11060,
 	ARROW_GROUP_CLONER        = 11070,
 	ARROW_GROUP_WRAP          = 11080,
-	ARROW_GROUP_ROUNDING      = 11090
+	ARROW_GROUP_ROUNDING      = 11090,
+	ARROW_GROUP_PATH          = 11100
 };
 
 #endif // OPOINTSMITH_H__

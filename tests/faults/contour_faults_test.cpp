@@ -9,7 +9,8 @@ namespace
 {
 
 // Settings that make each kind of outline, each with and without the corner
-// a notch or a barb sweep adds, and the turns into the other planes.
+// a notch or a barb sweep adds, the turns into the other planes, and an
+// arrow along a path.
 const char* const OUTLINES[] = {
 	"",
 	"set a ARROW_TAIL_NOTCH 30",
@@ -29,6 +30,7 @@ const char* const OUTLINES[] = {
 	"set a ARROW_DOUBLE true\nset a ARROW_OPEN_HEAD true",
 	"set a PRIM_PLANE 1\nset a PRIM_REVERSE true",
 	"set a PRIM_PLANE 2",
+	"new spline p\npoints p 0,0 400,0 400,300\nlink a ARROW_PATH p\nset a ARROW_ROUND true",
 };
 
 struct Spline

@@ -187,6 +187,13 @@ bool InjectionPoint::Call(const std::string& entry)
 		{ "containers.alloc", [&] { return Gave(os.containers->alloc(), os.containers->free); } },
 		{ "objects.alloc", [&] { return Gave(os.objects->alloc(5140), os.objects->free); } },
 		{ "objects.alloc_spline", [&] { return Gave(os.objects->alloc_spline(3, 0), os.objects->free); } },
+		{ "objects.get_line_object",
+			[&] {
+				C4DOS_Atom* spline = os.objects->alloc_spline(3, 0);
+				C4DOS_Atom* line = os.objects->get_line_object(spline, nullptr, 1.0, nullptr);
+				os.objects->free(spline);
+				return Gave(line, os.objects->free);
+			} },
 	};
 	return calls.at(entry)();
 }

@@ -1,6 +1,7 @@
 // Everything undo has to restore, in a form tests compare: each object of a
-// document in pre-order with its depth, its identity, name, container and
-// points. Building the image also checks that the hierarchy's links agree.
+// document in pre-order with its depth, its identity, name, container,
+// points and matrix. Building the image also checks that the hierarchy's
+// links agree.
 #ifndef TESTS_HEADLESS_SCENE_IMAGE_H
 #define TESTS_HEADLESS_SCENE_IMAGE_H
 
@@ -22,6 +23,7 @@ struct ObjectImage
 	std::string name;
 	headless::Container data;
 	std::vector<double> points;
+	headless::Matrix matrix;
 	bool operator==(const ObjectImage&) const = default;
 };
 
@@ -39,7 +41,7 @@ inline void AddImage(const headless::Document& document, const headless::Object*
 		EXPECT_EQ(object->parent, parent);
 		EXPECT_EQ(object->document, &document);
 		EXPECT_TRUE(object->inTree);
-		image.push_back(ObjectImage { object, depth, object->name, object->data, object->points });
+		image.push_back(ObjectImage { object, depth, object->name, object->data, object->points, object->matrix });
 		AddImage(document, object, object->children, depth + 1, image);
 	}
 }

@@ -64,6 +64,10 @@ const std::map<std::int32_t, Declared> PARAMETERS = {
 	{ 10440, { "ARROW_ROUND", ElementKind::Bool } },
 	{ 10450, { "ARROW_ROUND_RADIUS", ElementKind::Real } },
 	{ 10460, { "ARROW_ROUND_STEPS", ElementKind::Long } },
+	{ 10470, { "ARROW_PATH", ElementKind::Link } },
+	{ 10480, { "ARROW_PATH_START", ElementKind::Real } },
+	{ 10490, { "ARROW_PATH_END", ElementKind::Real } },
+	{ 10500, { "ARROW_PATH_OFFSET", ElementKind::Real } },
 	{ 1001, { "SPLINEOBJECT_INTERPOLATION", ElementKind::Long } },
 	{ 1003, { "SPLINEOBJECT_SUB", ElementKind::Long } },
 	{ 1004, { "SPLINEOBJECT_ANGLE", ElementKind::Real } },
@@ -125,8 +129,25 @@ TEST_F(DescriptionTest, LengthsAreSceneLengthsAndTapersFractions)
 	StartModule();
 	for (std::int32_t id : { 10000, 10010, 10030, 10040, 10100, 10110, 10120, 10150, 10170, 10180, 10250, 10450 })
 		EXPECT_EQ(Arrow().Find(id)->properties.at("UNIT"), std::vector<std::string> { "METER" }) << id;
-	for (std::int32_t id : { 10060, 10070 })
+	for (std::int32_t id : { 10060, 10070, 10480, 10490, 10500 })
 		EXPECT_EQ(Arrow().Find(id)->properties.at("UNIT"), std::vector<std::string> { "PERCENT" }) << id;
+}
+
+// The window's bounds are written in percent, as the attribute manager shows
+// them; the offset has none. Its group follows the rounding's.
+TEST_F(DescriptionTest, ThePathWindowIsInPercentInAGroupAfterTheRounding)
+{
+	StartModule();
+	for (std::int32_t id : { 10480, 10490 })
+	{
+		EXPECT_EQ(Arrow().Find(id)->properties.at("MIN"), std::vector<std::string> { "0" }) << id;
+		EXPECT_EQ(Arrow().Find(id)->properties.at("MAX"), std::vector<std::string> { "100" }) << id;
+	}
+	EXPECT_EQ(Arrow().Find(10500)->properties.count("MAX"), 0u);
+	for (std::int32_t id : { 10470, 10480, 10490, 10500 })
+		EXPECT_EQ(Arrow().Find(id)->group, 11100) << id;
+	EXPECT_EQ(Arrow().Find(11100)->label, "Path");
+	EXPECT_EQ(Arrow().Find(11100) - Arrow().Find(11090), 4);
 }
 
 // The attribute manager's only guard on the rounding: no negative radius, 1

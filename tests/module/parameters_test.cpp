@@ -19,7 +19,7 @@ const std::map<std::int32_t, Value> DEFAULTS = {
 	{ 10080, 0.0 }, { 10090, false }, { 10100, 100.0 }, { 10110, 50.0 }, { 10120, 50.0 }, { 10130, false }, { 10140, false }, { 10150, 50.0 },
 	{ 10160, false }, { 10170, 400.0 }, { 10180, 100.0 }, { 10190, std::string() }, { 10240, false }, { 10250, 10.0 }, { 10260, true },
 	{ 10330, std::int32_t { 3 } }, { 10360, true }, { 10370, 0.0 }, { 10410, true }, { 10420, true }, { 10440, false }, { 10450, 10.0 },
-	{ 10460, std::int32_t { 4 } },
+	{ 10460, std::int32_t { 4 } }, { 10470, headless::Link {} }, { 10480, 0.0 }, { 10490, 1.0 }, { 10500, 0.0 },
 	{ 1001, std::int32_t { 3 } }, { 1003, std::int32_t { 8 } }, { 1004, 0.08726646259971647 }, { 1005, 5.0 }, { 2300, std::int32_t { 0 } },
 	{ 2301, false },
 };
@@ -115,6 +115,30 @@ TEST_F(ParametersTest, SwitchesEnableTheirSettings)
 	}
 }
 
+// With a path linked, the path gives the shaft its length and the window
+// settings apply; a link to the arrow itself or to nothing is no path.
+TEST_F(ParametersTest, APathGreysTheShaftLengthsAndEnablesTheWindow)
+{
+	headless::Object* spline = host.NewObjectFromMenu(document, 5101);
+	Set(10160, true);
+	const struct
+	{
+		headless::AtomId link;
+		bool path;
+	} cases[] = { { 0, false }, { spline->Id(), true }, { arrow->Id(), false } };
+	for (const auto& test : cases)
+	{
+		Set(10470, headless::Link { test.link });
+		for (std::int32_t id : { 10480, 10490, 10500 })
+			EXPECT_EQ(Enabled(id), test.path) << id;
+		EXPECT_EQ(Enabled(10170), !test.path);
+		Set(10160, false);
+		EXPECT_EQ(Enabled(10000), !test.path);
+		EXPECT_TRUE(Enabled(10010));
+		Set(10160, true);
+	}
+}
+
 TEST_F(ParametersTest, IntermediatePointSettingsFollowTheMode)
 {
 	// mode: enabled state of 1003, 1004, 1005
@@ -141,7 +165,7 @@ TEST_F(ParametersTest, EverythingElseIsAlwaysEnabled)
 		Set(id, false);
 	Set(1001, 0);
 	for (std::int32_t id : { 10030, 10040, 10080, 10130, 10160, 10190, 10200, 10210, 10220, 10230, 10240, 10280, 10290, 10310, 10320, 10330, 10340,
-			 10390, 10400, 10410, 10420, 10430, 10440, 1001, 2300, 2301 })
+			 10390, 10400, 10410, 10420, 10430, 10440, 10470, 1001, 2300, 2301 })
 		EXPECT_TRUE(Enabled(id)) << id;
 }
 

@@ -75,11 +75,11 @@ TEST_F(PresetLibraryTest, SavingAddsTheSuffixWhereItIsMissing)
 	EXPECT_EQ(ReadBytes(scratch / "wide.arr"), "another preset");
 }
 
-TEST_F(PresetLibraryTest, ALoadLeavesBevelRoundingAndToolSettingsAlone)
+TEST_F(PresetLibraryTest, ALoadLeavesBevelRoundingPathAndToolSettingsAlone)
 {
 	const std::map<std::int32_t, Value> kept = { { 10240, true }, { 10250, 3.5 }, { 10260, false }, { 10290, true }, { 10330, std::int32_t { 9 } },
 		{ 10340, true }, { 10370, 0.25 }, { 10390, true }, { 10410, false }, { 10420, false }, { 10440, true }, { 10450, 25.0 },
-		{ 10460, std::int32_t { 7 } } };
+		{ 10460, std::int32_t { 7 } }, { 10470, headless::Link { arrow->Id() } }, { 10480, 0.25 }, { 10490, 0.5 }, { 10500, -0.1 } };
 	for (const auto& [id, value] : kept)
 		arrow->data.Set(id, value);
 	PresetBytes::Standard().WriteTo(scratch / "plain.arr");

@@ -75,12 +75,15 @@ PIN(Bool (NodeData::*)(GeListNode*, const DescID&, const GeData&, DESCFLAGS_ENAB
 PIN(GeListNode* (NodeData::*)() const, NodeData::Get);
 PIN(BaseObject* (ObjectData::*)(BaseObject*, HierarchyHelp*), ObjectData::GetVirtualObjects);
 PIN(SplineObject* (ObjectData::*)(BaseObject*, BaseDocument*, Float, BaseThread*), ObjectData::GetContour);
+PIN(void (ObjectData::*)(BaseObject*, BaseDocument*), ObjectData::CheckDirty);
 SAME(DataAllocator, NodeData*());
 
 // Scene nodes.
 PIN(Int32 (C4DAtom::*)() const, C4DAtom::GetType);
 PIN(Bool (C4DAtom::*)(Int32) const, C4DAtom::IsInstanceOf);
 PIN(Bool (C4DAtom::*)(Int32, void*), C4DAtom::Message);
+PIN(UInt32 (C4DAtom::*)(DIRTYFLAGS) const, C4DAtom::GetDirty);
+CALL(DIRTYFLAGS, DIRTYFLAGS::DATA | DIRTYFLAGS::MATRIX);
 PIN(GeListNode* (GeListNode::*)(), GeListNode::GetNext);
 PIN(GeListNode* (GeListNode::*)(), GeListNode::GetPred);
 PIN(GeListNode* (GeListNode::*)(), GeListNode::GetUp);
@@ -107,6 +110,29 @@ PIN(Vector* (PointObject::*)(), PointObject::GetPointW);
 PIN(const Vector* (PointObject::*)() const, PointObject::GetPointR);
 PIN(Int32 (PointObject::*)() const, PointObject::GetPointCount);
 PIN(SplineObject* (*)(Int32, SPLINETYPE), SplineObject::Alloc);
+PIN(SplineObject* (BaseObject::*)(), BaseObject::GetRealSpline);
+PIN(Matrix (BaseObject::*)() const, BaseObject::GetMg);
+PIN(void (BaseObject::*)(DIRTYFLAGS), BaseObject::SetDirty);
+PIN(LineObject* (SplineObject::*)(BaseDocument*, Float, BaseThread*), SplineObject::GetLineObject);
+PIN(Bool (SplineObject::*)(), SplineObject::IsClosed);
+PIN(const Segment* (SplineObject::*)(), SplineObject::GetSegmentR);
+PIN(Int32 (SplineObject::*)(), SplineObject::GetSegmentCount);
+PIN(void (*)(LineObject*&), LineObject::Free);
+PIN(const Segment* (LineObject::*)(), LineObject::GetSegmentR);
+PIN(Int32 (LineObject::*)(), LineObject::GetSegmentCount);
+static_assert(std::is_base_of<PointObject, LineObject>::value && std::is_base_of<PointObject, SplineObject>::value, "point objects");
+SAME(decltype(Segment::cnt), Int32);
+SAME(decltype(Segment::closed), Bool);
+
+// Matrices, as the module places points with them.
+SAME(decltype(Some<Matrix>().off), Vector);
+SAME(decltype(Some<Matrix>().sqmat.v1), Vector);
+SAME(decltype(Some<Matrix>().sqmat.v2), Vector);
+SAME(decltype(Some<Matrix>().sqmat.v3), Vector);
+CALL(Matrix, ~Some<const Matrix>());
+CALL(Matrix, Some<const Matrix>() * Some<const Matrix>());
+CALL(Vector, Some<const Matrix>() * Some<const Vector>());
+CALL(Bool, Some<const Matrix>() != Some<const Matrix>());
 PIN(void (BaseDocument::*)(BaseObject*, BaseObject*, BaseObject*, Bool), BaseDocument::InsertObject);
 PIN(Bool (BaseDocument::*)(), BaseDocument::StartUndo);
 PIN(Bool (BaseDocument::*)(), BaseDocument::EndUndo);
@@ -200,6 +226,8 @@ static_assert(static_cast<Int32>(FILEOPEN::READ) == 1 && static_cast<Int32>(FILE
 static_assert(static_cast<Int32>(FILEERROR::OUTOFMEMORY) == -7, "file errors");
 static_assert(static_cast<Int32>(GEMB::ICONEXCLAMATION) == 0x30, "message box flags");
 static_assert(static_cast<Int32>(IMAGERESULT::OK) == 1, "image results");
+static_assert(static_cast<Int32>(DIRTYFLAGS::MATRIX) == 2 && static_cast<Int32>(DIRTYFLAGS::DATA) == 4 && static_cast<Int32>(DIRTYFLAGS::CACHE) == 16,
+	"dirty flags");
 static_assert(static_cast<Int32>(EVENT::NONE) == 0, "event flags");
 static_assert(CAPSANDBEVELS_CAP_ENABLE_START == 2999 && CAPSANDBEVELS_CAP_ENABLE_END == 3000 && CAPSANDBEVELS_STARTBEVEL_MODE == 3016 &&
 		CAPSANDBEVELS_STARTBEVEL_TYPE == 3017 && CAPSANDBEVELS_STARTBEVEL_OFFSET == 3021 && CAPSANDBEVELS_STARTBEVEL_SEGMENTS == 3022 &&

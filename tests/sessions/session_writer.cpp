@@ -18,6 +18,9 @@ const std::vector<std::string> REALS = { "0.0", "-0.0", "0.5", "1.0", "50.0", "1
 const std::vector<std::string> LONGS = { "0", "1", "3", "8", "-2" };
 const std::vector<std::string> TEXTS = { "\"\"", "Wide", "\"two words\"" };
 const std::vector<std::string> VECTORS = { "0,0,20", "5,0,0", "0,-1,2.5" };
+// Axes: the identity, a quarter turn, twice the size, and flat.
+const std::vector<std::string> AXES = { "1,0,0 0,1,0 0,0,1", "0,1,0 -1,0,0 0,0,1", "2,0,0 0,2,0 0,0,2", "1,0,0 1,0,0 0,0,1" };
+const std::vector<std::string> POINTS = { "0,0 400,0 400,300", "0,0 0,0", "-100,0,5 100,50,5 100,-50,5 -100,0,5" };
 
 std::string Quoted(const std::filesystem::path& file)
 {
@@ -54,7 +57,9 @@ std::string SessionWriter::NextLine()
 		return SetHostParameter();
 	if (roll < 67)
 		return "plane " + std::to_string(Below(3));
-	if (roll < 71)
+	if (roll < 70)
+		return Place();
+	if (roll < 74)
 	{
 		const std::string arrow = Reference("arrow");
 		return arrow.empty() ? NewObject() : "print contour " + arrow;
@@ -168,6 +173,14 @@ std::string SessionWriter::SetHostParameter()
 			break;
 	}
 	return NewObject();
+}
+
+std::string SessionWriter::Place()
+{
+	const std::string spline = Reference("spline");
+	if (!spline.empty() && Chance(0.5))
+		return "points " + spline + " " + Pick(POINTS);
+	return "matrix " + Reference() + " " + Pick(VECTORS) + " " + Pick(AXES);
 }
 
 std::string SessionWriter::Value(const headless::resources::DescriptionElement& parameter)

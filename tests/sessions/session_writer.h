@@ -1,8 +1,9 @@
 // Random script lines for a session against one document: new objects of
 // every kind, moves, parameters set and links made on arrows and host
 // objects, the arrow's buttons (preset saves and loads with their dialogs
-// answered or cancelled), the document's plane, contours printed, undo and
-// redo. The lines come from the seed alone, given which of them ran.
+// answered or cancelled), the document's plane, matrices and spline points,
+// contours printed, undo and redo. The lines come from the seed alone,
+// given which of them ran.
 #ifndef TESTS_SESSIONS_SESSION_WRITER_H
 #define TESTS_SESSIONS_SESSION_WRITER_H
 
@@ -44,6 +45,8 @@ private:
 	std::string Move();
 	std::string SetArrowParameter();
 	std::string SetHostParameter();
+	// A matrix for any object, or points for a spline.
+	std::string Place();
 	// The press, after the answer for its file dialog if it opens one.
 	std::string Press(const std::string& arrow, const headless::resources::DescriptionElement& button);
 	std::string Reference();

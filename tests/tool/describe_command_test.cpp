@@ -27,7 +27,7 @@ TEST(ToolDescribe, ShowsEveryParameterInDescriptionOrder)
 		0u)
 		<< run.out.substr(0, 300);
 	const Json described = Json::parse(run.out);
-	EXPECT_EQ(described.size(), 50u);
+	EXPECT_EQ(described.size(), 54u);
 	EXPECT_EQ(described["10060"], Json::parse(R"({"name": "ARROW_TAPER_FRONT", "group": "ARROW_GROUP_SHAFT",
 		"label": {"en-US": "Front Taper", "de-DE": "Verjüngung vorn"}, "type": "REAL", "unit": "PERCENT", "min": 0.0, "max": 100.0, "step": 1.0,
 		"cycle": null, "default": 0.0, "enabled": true})"));

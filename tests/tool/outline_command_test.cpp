@@ -91,7 +91,8 @@ TEST(ToolOutline, BevelledCornersToThreeDecimals)
 }
 
 // The seven corners as the rounding alone gives them: five points each for
-// the defaults, three with two steps of a larger radius.
+// the defaults, three with two steps of a larger radius, where the arcs by
+// the barb's two corners meet halfway along its edge in one point.
 TEST(ToolOutline, RoundedCornersAreTheRoundingsOwn)
 {
 	struct Case
@@ -102,7 +103,7 @@ TEST(ToolOutline, RoundedCornersAreTheRoundingsOwn)
 		std::size_t count;
 	};
 	const Case cases[] = { { { "ARROW_ROUND=true" }, 10.0, 4, 35 },
-		{ { "ARROW_ROUND=true", "ARROW_ROUND_RADIUS=25", "ARROW_ROUND_STEPS=2" }, 25.0, 2, 21 } };
+		{ { "ARROW_ROUND=true", "ARROW_ROUND_RADIUS=25", "ARROW_ROUND_STEPS=2" }, 25.0, 2, 19 } };
 	for (const Case& test : cases)
 	{
 		ArrowShape shape = DefaultArrow();
@@ -271,6 +272,27 @@ TEST(ToolOutline, WritesAClosedObjPolyline)
 	ASSERT_EQ(run.exitCode, 0) << run.err;
 	EXPECT_NE(run.out.find("v -250.0 50.0 0.0\n"), std::string::npos);
 	EXPECT_NE(run.out.find("\nl 1 2 3 4 5 6 7 1\n"), std::string::npos);
+}
+
+// Round the corner of an L, with the head rigid at the path's end; the
+// picture draws the path first, under the outline, closed where it closes.
+TEST(ToolOutline, FollowsAPathDrawnUnderTheOutline)
+{
+	const ToolRun json = RunTool({ "outline", "--path", "0,0 400,0 400,300" });
+	ASSERT_EQ(json.exitCode, 0) << json.err;
+	EXPECT_EQ(Json::parse(json.out)["points"][4], Json::parse("[400.0, 300.0, 0.0]"));
+
+	for (const bool closed : { false, true })
+	{
+		std::vector<std::string> arguments { "outline", "--format", "svg", "--path", "0,0 400,0,0 400,300" };
+		if (closed)
+			arguments.push_back("--path-closed");
+		const ToolRun svg = RunTool(arguments);
+		ASSERT_EQ(svg.exitCode, 0) << svg.err;
+		const std::size_t path = svg.out.find(closed ? "<polygon class=\"path\"" : "<polyline class=\"path\"");
+		ASSERT_NE(path, std::string::npos) << svg.out;
+		EXPECT_LT(path, svg.out.find("<polygon fill=")) << svg.out;
+	}
 }
 
 TEST(ToolOutline, RefusesUnknownFormats)

@@ -192,9 +192,14 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	const std::string printUsage = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-								   "print messages REF, print contour REF";
-	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n" })
+								   "print messages REF, print contour REF, print REF matrix, print builds REF";
+	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n", "print builds\n" })
 		ExpectStop(line, 1, printUsage);
+	ExpectStop("new null n\nmatrix n 0,0,0 1,0,0 0,1,0\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
+	ExpectStop("new null n\nmatrix n 0,0 1,0,0 0,1,0 0,0,1\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
+	ExpectStop("new null n\npoints n 0,0\n", 2, "'n' is not a spline");
+	ExpectStop("new spline s\npoints s 0,0 1,nan\n", 2, "bad point '1,nan' (expected x,y or x,y,z)");
+	ExpectStop("new spline s\npoints s\n", 2, "usage: points REF x,y,z x,y,z ...");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }
 

@@ -67,7 +67,7 @@ TEST(ToolInfo, ShowsTheModuleAsTheHostLoadedIt)
 TEST(ToolParams, ListsEveryParameterWithItsDefault)
 {
 	const Json params = Params({});
-	EXPECT_EQ(params.size(), 50u);
+	EXPECT_EQ(params.size(), 54u);
 	EXPECT_EQ(params["10000"], Json::parse(R"({"name": "ARROW_SHAFT_LENGTH", "type": "REAL", "value": 400.0, "enabled": true})"));
 	EXPECT_EQ(params["10350"], Json::parse(R"({"name": "ARROW_CLONE_SPLINE", "type": "LINK", "value": null, "enabled": false})"));
 	EXPECT_EQ(params["10220"], Json::parse(R"({"name": "ARROW_RESET", "type": "BUTTON", "value": null, "enabled": true})"));
@@ -261,6 +261,9 @@ TEST(ToolErrors, ArgumentErrorsNameTheWordAndWhatWasMeant)
 		{ { "params", "--set", "ARROW_SHAFT_WIDHT=1" }, "unknown parameter 'ARROW_SHAFT_WIDHT' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--unset", "arrow_shaft_width" }, "unknown parameter 'arrow_shaft_width' (did you mean ARROW_SHAFT_WIDTH?)" },
 		{ { "params", "--set", "ARROW_NOTHING=1" }, "unknown parameter 'ARROW_NOTHING'" },
+		{ { "outline", "--path-closed" }, "--path-closed requires --path" },
+		{ { "outline", "--path", " " }, "--path needs at least one point x,y or x,y,z" },
+		{ { "outline", "--path", "0,0 1,x" }, "bad point '1,x' (expected x,y or x,y,z)" },
 		{ { "outline", "--format", "svg", "--scale", "5e-324" }, "--scale: too small: 5e-324" },
 		{ { "outline", "--format", "svg", "--scale", "1e-400" }, "--scale: out of range: 1e-400" },
 		{ { "outline", "--format", "svg", "--scale", "-1" }, "--scale: not a positive number: -1" },

@@ -25,10 +25,10 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 }
 
 // The words print takes in place of an object.
-constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "events", "undo", "enabled", "messages", "contour" };
+constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "events", "undo", "enabled", "messages", "contour", "builds" };
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-									"print messages REF, print contour REF";
+									"print messages REF, print contour REF, print REF matrix, print builds REF";
 
 } // namespace
 
@@ -59,6 +59,10 @@ void Script::Print(const Words& words)
 		PrintMessages(Resolve(words[2]));
 	else if (is(3, "contour"))
 		PrintContour(words[2]);
+	else if (is(3, "builds"))
+		PrintBuilds(Resolve(words[2]));
+	else if (count == 3 && words[2].Is("matrix"))
+		PrintMatrix(Resolve(words[1]));
 	else if (count > 1 && std::any_of(std::begin(PRINT_KEYWORDS), std::end(PRINT_KEYWORDS), [&](const char* keyword) { return words[1].Is(keyword); }))
 		throw InputError(PRINT_USAGE);
 	else if (count == 2)
@@ -102,6 +106,25 @@ void Script::PrintObject(headless::Object* object)
 	for (const auto& [id, value] : object->data.Entries())
 		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
 	_out << Dump(entries) << '\n';
+}
+
+void Script::PrintBuilds(headless::Object* object)
+{
+	// As the host has it on screen: the scene evaluated, what changed rebuilt.
+	if (object->document)
+		_host.Evaluate(*object->document);
+	_out << object->builds << '\n';
+}
+
+void Script::PrintMatrix(headless::Object* object)
+{
+	const headless::Matrix& matrix = object->matrix;
+	Json json;
+	json["off"] = matrix.off;
+	json["v1"] = matrix.v1;
+	json["v2"] = matrix.v2;
+	json["v3"] = matrix.v3;
+	_out << Dump(json) << '\n';
 }
 
 void Script::PrintParameter(headless::Object* object, const Word& parameter)

@@ -2,9 +2,11 @@
 
 #include <map>
 
+#include "headless/host_objects.h"
 #include "headless/resources/utf8.h"
 #include "tool/object_kinds.h"
 #include "tool/parameter_input.h"
+#include "tool/point_input.h"
 #include "tool/script/parameters.h"
 
 namespace tool::script
@@ -19,7 +21,8 @@ void Script::Run(const Words& words)
 	if (words.empty())
 		return;
 	static const std::map<std::string, void (Script::*)(const Words&)> COMMANDS = { { "new", &Script::New }, { "move", &Script::Move },
-		{ "set", &Script::Set }, { "link", &Script::Link }, { "press", &Script::Press }, { "plane", &Script::Plane },
+		{ "set", &Script::Set }, { "link", &Script::Link }, { "matrix", &Script::Matrix }, { "points", &Script::Points },
+		{ "press", &Script::Press }, { "plane", &Script::Plane },
 		{ "answer", &Script::Answer }, { "undo", &Script::Undo }, { "redo", &Script::Redo }, { "print", &Script::Print } };
 	auto command = words[0].quoted ? COMMANDS.end() : COMMANDS.find(words[0].text);
 	if (command == COMMANDS.end())
@@ -75,6 +78,30 @@ void Script::Link(const Words& words)
 	CheckLinkParameter(*object, parameter);
 	headless::Object* target = words[3].Is("none") ? nullptr : Resolve(words[3]);
 	_host.SetParameter(object, parameter.id, headless::Link { target ? target->Id() : 0 });
+}
+
+void Script::Matrix(const Words& words)
+{
+	const auto vector = [&](std::size_t at) { return words.size() == 6 ? ReadValueAs(headless::ValueKind::Vector, words[at].text) : std::nullopt; };
+	const std::optional<headless::Value> off = vector(2), v1 = vector(3), v2 = vector(4), v3 = vector(5);
+	if (!off || !v1 || !v2 || !v3)
+		throw InputError("usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
+	headless::Object* object = Resolve(words[1]);
+	_host.SetMatrix(object, { std::get<headless::Vector3>(*off), std::get<headless::Vector3>(*v1), std::get<headless::Vector3>(*v2),
+		std::get<headless::Vector3>(*v3) });
+}
+
+void Script::Points(const Words& words)
+{
+	if (words.size() < 3)
+		throw InputError("usage: points REF x,y,z x,y,z ...");
+	headless::Object* object = Resolve(words[1]);
+	if (!headless::IsSpline(*object))
+		throw InputError(headless::resources::Quote(words[1].text) + " is not a spline");
+	std::vector<std::string> texts;
+	for (std::size_t i = 2; i < words.size(); ++i)
+		texts.push_back(words[i].text);
+	_host.SetPoints(object, ReadPoints(texts));
 }
 
 void Script::Press(const Words& words)

@@ -3,16 +3,23 @@
 //   new arrow|null|spline|extrude|cloner|wrap NAME
 //   move REF under REF2          move REF top
 //   set REF PARAM VALUE          link REF PARAM REF2|none
+//   matrix REF OFF V1 V2 V3      points REF x,y,z x,y,z ...
 //   press REF BUTTON             plane 0|1|2
 //   answer PATH|cancel           undo          redo
 //   undo depth N
 //   print tree|console|dialogs|filedialogs|events|undo   print undo depth
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
+//   print REF matrix             print builds REF
 //
-// `new`, `move`, `set` and `link` are one undo step each (a move that
-// changes nothing makes none). `undo depth N` keeps the last N steps, 100 in
-// a new document. Only `print` writes to the output.
+// `new`, `move`, `set`, `link`, `matrix` (the global matrix: offset and
+// axes, each x,y,z) and `points` (a spline's points, linear, z = 0 where
+// left out) are one undo step each (a move that changes nothing makes
+// none). `undo depth N` keeps the last N steps, 100 in a new document.
+// `print contour` and `print builds` evaluate the document as the host
+// does before it draws: an arrow is rebuilt only when it changed; `print
+// builds` then says how often the arrow was built. Only `print` writes to
+// the output.
 #ifndef TOOL_SCRIPT_SCRIPT_H
 #define TOOL_SCRIPT_SCRIPT_H
 
@@ -44,6 +51,8 @@ private:
 	void Move(const Words& words);
 	void Set(const Words& words);
 	void Link(const Words& words);
+	void Matrix(const Words& words);
+	void Points(const Words& words);
 	void Press(const Words& words);
 	void Plane(const Words& words);
 	void Answer(const Words& words);
@@ -55,6 +64,8 @@ private:
 	void PrintTree();
 	void PrintContour(const Word& reference);
 	void PrintObject(headless::Object* object);
+	void PrintMatrix(headless::Object* object);
+	void PrintBuilds(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
 	void PrintMessages(headless::Object* object);
