@@ -9,6 +9,7 @@
 //   print tree|console|dialogs|filedialogs|undo   print undo depth
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
+//   print names REF              (REF's container keyed by parameter names)
 //
 // `new`, `move`, `set` and `link` are one undo step each (a move that
 // changes nothing makes none). `undo depth N` keeps the last N steps, 100 in
@@ -53,7 +54,8 @@ private:
 	void Print(const Words& words);
 	void PrintTree();
 	void PrintContour(const Word& reference);
-	void PrintObject(headless::Object* object);
+	// Keyed by ID, or with `byName` by the names `set` takes where there are any.
+	void PrintObject(headless::Object* object, bool byName);
 	void PrintParameter(headless::Object* object, const Word& parameter);
 	void PrintEnabled(headless::Object* object, const Word& parameter);
 	void PrintMessages(headless::Object* object);
