@@ -41,11 +41,18 @@ struct SvgOptions
 	bool axes = false;          // the axes through the origin
 	bool order = false;         // the points numbered
 	double unitsPerPixel = 0.0; // a fixed scale; 0 fits the outline to the view
+	// With `order`, the points numbered instead of the contour's own, in the
+	// contour's plane: the corners of a rounded outline before rounding.
+	std::vector<headless::Vector3> corners;
 };
 
 // The outline filled and stroked, drawn in the plane it lies in, with a
 // caption that names the plane and the scale.
 std::string ContourSvg(const Contour& contour, const SvgOptions& options);
+
+// Whether the whole outline lies inside the drawing at the options' scale;
+// a fitted view always holds it.
+bool SvgHoldsContour(const Contour& contour, const SvgOptions& options);
 
 // The closed polyline as a Wavefront OBJ file.
 std::string ContourObj(const Contour& contour);
