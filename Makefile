@@ -1,6 +1,7 @@
-# make demo: set up, build, lay out the plug-in folder and run the tool.
-# make test: set up, build and run every test.
-.PHONY: demo test test-asan fuzz-presets build deps gallery clean
+# make demo: set up, build the module and the tool, render the gallery and say
+# what to try next.
+# make test: set up, build everything else and run every test.
+.PHONY: demo test test-asan fuzz-presets build tool deps gallery readme-picture clean
 
 # Seconds of fresh fuzzing after the corpus replay.
 FUZZ_SECONDS ?= 60
@@ -12,12 +13,29 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release
 
-demo: build
-	build/bin/pointsmith-host info
+# The module with its plug-in folder (the module target lays out res/ and
+# presets/ beside it) and pointsmith-host, nothing else.
+tool: deps
+	cmake --preset release
+	cmake --build --preset release --target pointsmith pointsmith-host
+
+gallery: tool
 	scripts/make_gallery.sh build/bin/pointsmith-host build/gallery presets
 
-gallery: build
-	scripts/make_gallery.sh build/bin/pointsmith-host build/gallery presets
+demo: gallery
+	@echo
+	@echo "The plug-in folder: build/plugins/pointsmith/ (the module, res/, presets/)"
+	@echo "The gallery:        build/gallery/index.html"
+	@echo "Try:"
+	@echo "  build/bin/pointsmith-host info"
+	@echo "  build/bin/pointsmith-host outline --set ARROW_DOUBLE=true"
+	@echo "  build/bin/pointsmith-host outline --format svg --axis --order > arrow.svg"
+
+# The README's picture, docs/arrows.png: six arrows of the gallery,
+# rasterised with rsvg-convert.
+readme-picture: gallery
+	@scripts/install-deps.sh picture
+	scripts/make_readme_picture.sh build/gallery docs/arrows.png
 
 test: build
 	ctest --preset release
@@ -94,7 +112,7 @@ package: package-linux windows
 # zips it as build-sdk/pointsmith-linux.zip and checks the unpacked module.
 .PHONY: sdk-module sdk-package
 sdk-module:
-	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ (the README's 'Building the module for the host' says how to get one)"; exit 2; }
+	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ (docs/building-for-the-host.md says how to get one)"; exit 2; }
 	@[ -d "$(SDK)" ] || { echo "SDK=$(SDK) is no folder"; exit 2; }
 	@scripts/install-deps.sh
 	@mkdir -p build-sdk && tests/sdk/tree_checksum.sh "$(SDK)" > build-sdk/sdk.checksum

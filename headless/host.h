@@ -139,6 +139,8 @@ public:
 	HandleRegistry<BinaryFile> files;
 	HandleRegistry<resources::ResourceFolder> resources;
 	std::vector<std::string> diagnostics;
+	// How often the module asked the host to update its managers and viewport.
+	std::int64_t events = 0;
 
 private:
 	static inline Host* s_current = nullptr;

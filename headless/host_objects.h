@@ -21,8 +21,9 @@ constexpr std::int32_t OBJECT_WRAP = 1019221;
 constexpr std::int32_t SPLINEOBJECT_CLOSED = 1002;
 
 // A new object of a host type with the host's defaults: an extrude object
-// moves by (0, 0, 20) with both caps set to 1, a cloner is in mode 1 with 3
-// clones, a spline is a small closed linear square. Any other type starts empty.
+// moves by (0, 0, 20) with both caps set to 1 in the legacy set and on,
+// without a bevel, in the set it uses, a cloner is in mode 1 with 3 clones,
+// a spline is a small closed linear square. Any other type starts empty.
 Object* NewHostObject(Scene& scene, std::int32_t type);
 
 // The host's name for the kind of a host object type (null, spline,

@@ -9,6 +9,10 @@ packages="cmake ninja-build g++ make binutils python3 libgtest-dev libgmock-dev 
 if [ "${1:-}" = windows ]; then
 	packages="g++-mingw-w64-x86-64-posix wine wine64 googletest"
 fi
+# `install-deps.sh picture`: rsvg-convert, which rasterises the README's picture.
+if [ "${1:-}" = picture ]; then
+	packages="librsvg2-bin"
+fi
 
 missing=""
 for package in $packages; do

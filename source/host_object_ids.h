@@ -2,12 +2,17 @@
 #define HOST_OBJECT_IDS_H__
 
 #include "c4d.h"
+// The extrude object's caps and bevels since R21 (CAPSANDBEVELS_*): c4d.h
+// does not include their header.
+#include "onurbscaps.h"
 
 // The host objects the arrow builds around itself, with the parameters it
 // reads and writes in them. The module writes no other entry; everything else
 // keeps the host's defaults for a new object.
 
-// Extrude object (type Oextrude).
+// Extrude object (type Oextrude). Its caps come twice: the legacy set
+// (2000 to 2009), which scenes of older hosts carry and read, and since R21
+// the CAPSANDBEVELS_* set, which a new extrude object reads instead.
 namespace extrude
 {
 const Int32 MOVE = 1002;            // the extrusion vector
@@ -20,6 +25,7 @@ const Int32 CAP_FILLET_OPTION = 2009;
 const Int32 CAP_PLAIN = 1;
 const Int32 CAP_FILLET = 3;
 const Int32 FILLET_STEPS = 5;
+const Float FILLET_RADIUS = 5.0;    // the legacy fillet's default radius, as the new bevel's offset
 } // namespace extrude
 
 // Cloner object.

@@ -8,17 +8,18 @@ namespace
 {
 
 // Back to the defaults as one undo step; the tool settings without a
-// default stay as they are.
-void ResetArrow(BaseObject* op)
+// default stay as they are. False when the arrow lies in no document.
+Bool ResetArrow(BaseObject* op)
 {
 	BaseDocument* doc = op->GetDocument();
 	if (!doc)
-		return;
+		return false;
 	doc->StartUndo();
 	doc->AddUndo(UNDOTYPE::CHANGE, op);
 	ArrowGenerator::SetDefaults(op);
 	op->Message(MSG_UPDATE);
 	doc->EndUndo();
+	return true;
 }
 
 } // namespace
@@ -58,32 +59,38 @@ Bool ArrowGenerator::Message(GeListNode* node, Int32 type, void* data)
 
 void ArrowGenerator::PressButton(BaseObject* op, Int32 button)
 {
+	Bool changed = false;
 	switch (button)
 	{
 		case ARROW_PRESET_LOAD:
-			if (LoadPreset(op, op->GetDocument()))
+			changed = LoadPreset(op, op->GetDocument());
+			if (changed)
 				op->Message(MSG_UPDATE);
 			break;
 		case ARROW_PRESET_SAVE:
 			SavePreset(op);
 			break;
 		case ARROW_RESET:
-			ResetArrow(op);
+			changed = ResetArrow(op);
 			break;
 		case ARROW_INFO:
 			// One OK button and the exclamation icon; the answer means nothing.
 			MessageDialog(GeLoadString(IDS_POINTSMITH_INFO));
 			break;
 		case ARROW_MAKE_EXTRUDE:
-			MakeExtrude(op);
+			changed = MakeExtrude(op);
 			break;
 		case ARROW_MAKE_CLONER:
-			MakeCloner(op);
+			changed = MakeCloner(op);
 			break;
 		case ARROW_MAKE_WRAP:
-			MakeWrap(op);
+			changed = MakeWrap(op);
 			break;
 		default:
 			break;
 	}
+	// The host updates its managers and viewport after its own actions, not
+	// after a change a button made: the command asks once, its undo step closed.
+	if (changed)
+		EventAdd();
 }

@@ -44,15 +44,16 @@ private:
 	void PressButton(BaseObject* op, Int32 button);
 
 	// The buttons that build host objects around the arrow, each one undo
-	// step of the arrow's document (scene_commands.cpp).
+	// step of the arrow's document and true when it changed the scene
+	// (scene_commands.cpp).
 	// Puts the arrow into a new extrude object, unless it lies in one.
-	static void MakeExtrude(BaseObject* op);
+	static Bool MakeExtrude(BaseObject* op);
 	// Puts the arrow, or the extrude object it lies in, into a new cloner,
 	// unless a cloner holds it already.
-	static void MakeCloner(BaseObject* op);
+	static Bool MakeCloner(BaseObject* op);
 	// Adds a wrap deformer linked to the arrow's wrap spline, unless the
 	// arrow has one already.
-	static void MakeWrap(BaseObject* op);
+	static Bool MakeWrap(BaseObject* op);
 
 	// Carries a changed tool setting over into the objects built around the
 	// arrow; other parameters need nothing (tool_settings.cpp).

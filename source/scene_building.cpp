@@ -115,10 +115,15 @@ Bool IsClonerOnObject(BaseObject* op, BaseDocument* doc)
 
 void WriteExtrudeCaps(BaseContainer& values, Bool fillet)
 {
+	// Both ends capped in either set; plain caps have no bevel.
+	values.SetBool(CAPSANDBEVELS_CAP_ENABLE_START, true);
+	values.SetBool(CAPSANDBEVELS_CAP_ENABLE_END, true);
 	if (!fillet)
 	{
 		values.SetInt32(extrude::CAP_START, extrude::CAP_PLAIN);
 		values.SetInt32(extrude::CAP_END, extrude::CAP_PLAIN);
+		values.SetFloat(CAPSANDBEVELS_STARTBEVEL_OFFSET, 0.0);
+		values.SetFloat(CAPSANDBEVELS_ENDBEVEL_OFFSET, 0.0);
 		return;
 	}
 	values.SetInt32(extrude::CAP_START, extrude::CAP_FILLET);
@@ -126,6 +131,16 @@ void WriteExtrudeCaps(BaseContainer& values, Bool fillet)
 	values.SetInt32(extrude::CAP_START_STEPS, extrude::FILLET_STEPS);
 	values.SetInt32(extrude::CAP_END_STEPS, extrude::FILLET_STEPS);
 	values.SetBool(extrude::CAP_FILLET_OPTION, true);
+	// The fillet as a round bevel kept inside the outline, as the legacy
+	// constrained fillet was ("COSTRAINED" is the SDK's spelling).
+	values.SetInt32(CAPSANDBEVELS_STARTBEVEL_MODE, CAPSANDBEVELS_BEVEL_MODE_COSTRAINED);
+	values.SetInt32(CAPSANDBEVELS_ENDBEVEL_MODE, CAPSANDBEVELS_BEVEL_MODE_COSTRAINED);
+	values.SetInt32(CAPSANDBEVELS_STARTBEVEL_TYPE, CAPSANDBEVELS_BEVEL_TYPE_ROUND);
+	values.SetInt32(CAPSANDBEVELS_ENDBEVEL_TYPE, CAPSANDBEVELS_BEVEL_TYPE_ROUND);
+	values.SetFloat(CAPSANDBEVELS_STARTBEVEL_OFFSET, extrude::FILLET_RADIUS);
+	values.SetFloat(CAPSANDBEVELS_ENDBEVEL_OFFSET, extrude::FILLET_RADIUS);
+	values.SetInt32(CAPSANDBEVELS_STARTBEVEL_SEGMENTS, extrude::FILLET_STEPS);
+	values.SetInt32(CAPSANDBEVELS_ENDBEVEL_SEGMENTS, extrude::FILLET_STEPS);
 }
 
 Bool LinksToItself(BaseObject* arrow, Int32 id, BaseDocument* doc)

@@ -49,7 +49,8 @@ BaseObject* FindClonerAbove(BaseObject* arrow);
 // Whether `op` is a cloner whose clones follow an object of `doc`.
 Bool IsClonerOnObject(BaseObject* op, BaseDocument* doc);
 
-// Writes an extrude object's cap entries: fillet caps, or plain start and end caps.
+// Writes an extrude object's cap entries, legacy and new: fillet caps, or
+// plain start and end caps.
 void WriteExtrudeCaps(BaseContainer& values, Bool fillet);
 
 #endif

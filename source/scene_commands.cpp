@@ -37,16 +37,17 @@ Bool PlaceWrapDeformer(BaseObject* deformer, BaseObject* arrow, const BaseContai
 
 } // namespace
 
-void ArrowGenerator::MakeExtrude(BaseObject* op)
+Bool ArrowGenerator::MakeExtrude(BaseObject* op)
 {
 	BaseDocument* doc = op->GetDocument();
 	const BaseContainer* settings = op->GetDataInstance();
 	BaseObject* parent = op->GetUp();
 	if (!doc || !settings || IsOfType(parent, Oextrude))
-		return;
+		return false;
 
 	doc->StartUndo();
-	if (BaseObject* extrudeObject = CreateExtrude(doc, *settings, op))
+	BaseObject* extrudeObject = CreateExtrude(doc, *settings, op);
+	if (extrudeObject)
 	{
 		// Under a parent, the extrude object goes first in it.
 		if (parent)
@@ -56,21 +57,23 @@ void ArrowGenerator::MakeExtrude(BaseObject* op)
 			TurnArrowForSpline(op, extrudeObject);
 	}
 	doc->EndUndo();
+	return extrudeObject != nullptr;
 }
 
-void ArrowGenerator::MakeCloner(BaseObject* op)
+Bool ArrowGenerator::MakeCloner(BaseObject* op)
 {
 	BaseDocument* doc = op->GetDocument();
 	const BaseContainer* settings = op->GetDataInstance();
 	if (!doc || !settings)
-		return;
+		return false;
 	BaseObject* spline = LinkedSpline(op, ARROW_CLONE_SPLINE, doc);
 	const Bool onSpline = settings->GetBool(ARROW_CLONE_ON_SPLINE);
 	if ((onSpline && !spline) || FindClonerAbove(op))
-		return;
+		return false;
 
 	doc->StartUndo();
-	if (BaseObject* clonerObject = CreateCloner(doc, *settings, spline))
+	BaseObject* clonerObject = CreateCloner(doc, *settings, spline);
+	if (clonerObject)
 	{
 		// What goes into the cloner: the extrude object the arrow lies in, a
 		// new one with ARROW_CLONER_EXTRUDE for an arrow at the top, or the
@@ -98,20 +101,21 @@ void ArrowGenerator::MakeCloner(BaseObject* op)
 		clonerObject->Message(MSG_UPDATE);
 	}
 	doc->EndUndo();
+	return clonerObject != nullptr;
 }
 
-void ArrowGenerator::MakeWrap(BaseObject* op)
+Bool ArrowGenerator::MakeWrap(BaseObject* op)
 {
 	BaseDocument* doc = op->GetDocument();
 	BaseContainer* settings = op->GetDataInstance();
 	if (!doc || !settings)
-		return;
+		return false;
 	BaseObject* spline = LinkedSpline(op, ARROW_WRAP_SPLINE, doc);
 	if (!spline || FindWrapDeformer(op))
-		return;
+		return false;
 	BaseObject* deformer = BaseObject::Alloc(wrap::TYPE);
 	if (!deformer)
-		return;
+		return false;
 
 	doc->StartUndo();
 	const Bool placed = PlaceWrapDeformer(deformer, op, *settings, doc);
@@ -136,4 +140,5 @@ void ArrowGenerator::MakeWrap(BaseObject* op)
 	// A deformer that found no place is still the module's.
 	if (!placed)
 		BaseObject::Free(deformer);
+	return placed;
 }

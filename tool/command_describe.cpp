@@ -114,8 +114,17 @@ std::string DescribeText(const headless::resources::Description& description, co
 			defaultText += " " + JoinedLabels(languages.OfCycleEntry(element.id, described.defaultValue.get<std::int32_t>()));
 		if (described.defaultValue.is_number_float() && !ShownValue(element, described.defaultValue.get<double>()).empty())
 			defaultText += " (" + ShownValue(element, described.defaultValue.get<double>()) + ")";
+		// The increment as the range: stored, then as the attribute manager shows it.
+		std::string stepText;
+		if (element.step)
+		{
+			const double stored = element.Stored(*element.step);
+			stepText = ValueText(BoundJson(element, stored));
+			if (const std::string shown = ShownValue(element, stored); !shown.empty())
+				stepText += " (" + shown + ")";
+		}
 		table.Row({ std::to_string(element.id), element.symbol, JoinedLabels(languages.Of(element.id)), std::string(headless::resources::KeywordOf(element.kind)),
-			element.unit, RangeText(element), element.step ? ValueText(BoundJson(element, element.step)) : std::string(), defaultText,
+			element.unit, RangeText(element), stepText, defaultText,
 			described.enabled ? "" : "greyed", Choices(element, languages) });
 	}
 	return table.Render("    ");

@@ -1,7 +1,6 @@
 #include "tool/parameter_range.h"
 
 #include <cstdio>
-#include <numbers>
 
 namespace tool
 {
@@ -27,24 +26,32 @@ std::optional<double> NumberOf(const headless::Value& value)
 	return std::nullopt;
 }
 
+// A number in the units the attribute manager shows, with their sign: "50%",
+// "5°"; empty for units it shows as stored.
+std::string WithSign(const DescriptionElement& parameter, double shown)
+{
+	if (parameter.unit == "PERCENT")
+		return Plain(shown) + "%";
+	if (parameter.unit == "DEGREE")
+		return Plain(shown) + "\u00b0";
+	return {};
+}
+
 } // namespace
 
 std::string ShownValue(const DescriptionElement& parameter, double value)
 {
-	if (parameter.unit == "PERCENT")
-		return Plain(value * 100.0) + "%";
-	if (parameter.unit == "DEGREE")
-		return Plain(value * 180.0 / std::numbers::pi) + "\u00b0";
-	return {};
+	return WithSign(parameter, parameter.Shown(value));
 }
 
 namespace
 {
 
+// The declared bounds are already in the units the attribute manager shows.
 std::string ShownRange(const DescriptionElement& parameter)
 {
-	const std::string low = parameter.min ? ShownValue(parameter, *parameter.min) : std::string();
-	const std::string high = parameter.max ? ShownValue(parameter, *parameter.max) : std::string();
+	const std::string low = parameter.min ? WithSign(parameter, *parameter.min) : std::string();
+	const std::string high = parameter.max ? WithSign(parameter, *parameter.max) : std::string();
 	if (!low.empty() && !high.empty())
 		return low + " to " + high;
 	if (!low.empty())
@@ -60,7 +67,8 @@ std::string RangeText(const DescriptionElement& parameter)
 {
 	if (!parameter.min && !parameter.max)
 		return {};
-	std::string text = (parameter.min ? Plain(*parameter.min) : std::string()) + ".." + (parameter.max ? Plain(*parameter.max) : std::string());
+	std::string text = (parameter.min ? Plain(parameter.Stored(*parameter.min)) : std::string()) + ".."
+		+ (parameter.max ? Plain(parameter.Stored(*parameter.max)) : std::string());
 	const std::string shown = ShownRange(parameter);
 	return shown.empty() ? text : text + " (" + shown + ")";
 }
@@ -80,7 +88,7 @@ std::optional<std::string> RangeWarning(const DescriptionElement& parameter, con
 		if (!listed)
 			return parameter.symbol + " = " + typed + " is none of the attribute manager's choices (" + choices + ")";
 	}
-	if (!number || ((!parameter.min || *number >= *parameter.min) && (!parameter.max || *number <= *parameter.max)))
+	if (!number || ((!parameter.min || *number >= parameter.Stored(*parameter.min)) && (!parameter.max || *number <= parameter.Stored(*parameter.max))))
 		return std::nullopt;
 	return parameter.symbol + " = " + typed + " is outside " + RangeText(parameter) + " of the attribute manager";
 }

@@ -1,6 +1,7 @@
 // The range the attribute manager allows a parameter, as the description
-// declares it (MIN and MAX, in stored units), and how a person reads it:
-// a PERCENT value is stored as a fraction, a DEGREE value in radians.
+// declares it (MIN and MAX, in the units the attribute manager shows), and
+// how a person reads it: a PERCENT value is stored as a fraction, a DEGREE
+// value in radians.
 #ifndef TOOL_PARAMETER_RANGE_H
 #define TOOL_PARAMETER_RANGE_H
 

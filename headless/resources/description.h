@@ -31,7 +31,8 @@ struct DescriptionElement
 	std::map<std::string, std::vector<std::string>> properties; // key -> words, as written
 	std::vector<CycleEntry> cycle;                               // the CYCLE property resolved
 	// MIN, MAX and STEP read as numbers: the attribute manager's range and
-	// increment, in stored units (a PERCENT value 0.5 shows as 50%).
+	// increment, declared as it shows them (MAX 100 for a PERCENT value
+	// stored as a fraction up to 1; degrees for a DEGREE value stored in radians).
 	std::optional<double> min;
 	std::optional<double> max;
 	std::optional<double> step;
@@ -39,6 +40,12 @@ struct DescriptionElement
 
 	// Whether the element holds a value: not a group, not a separator.
 	bool IsParameter() const;
+	// A number between the units the value is stored in and those the
+	// description declares it in (MIN, MAX, STEP), which the attribute
+	// manager shows: a PERCENT value 0.5 shows as 50, a DEGREE value is
+	// stored in radians and shown in degrees.
+	double Stored(double declared) const;
+	double Shown(double stored) const;
 };
 
 struct Description

@@ -1,5 +1,6 @@
 #include "headless/resources/lexer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "headless/resources/resource_error.h"
@@ -54,6 +55,8 @@ public:
 
 	std::vector<Token> Run()
 	{
+		if (_options.asciiOnly)
+			RefuseNonAscii();
 		constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 		if (_text.starts_with(byteOrderMark))
 			_pos = byteOrderMark.size();
@@ -71,6 +74,15 @@ private:
 	[[noreturn]] void Fail(int line, const std::string& message) const
 	{
 		throw ResourceError(_file, line, message);
+	}
+
+	void RefuseNonAscii() const
+	{
+		const auto isAscii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+		const auto byte = std::find_if_not(_text.begin(), _text.end(), isAscii);
+		if (byte != _text.end())
+			Fail(1 + static_cast<int>(std::count(_text.begin(), byte, '\n')),
+				DescribeCharacter(*byte) + " is not ASCII: write characters beyond ASCII as \\uXXXX escapes");
 	}
 
 	char At(std::size_t pos) const

@@ -15,9 +15,11 @@ StringEntry ParseEntry(TokenCursor& cursor)
 	const Token& symbol = cursor.ExpectIdentifier("a symbol");
 	if (!cursor.AtKind(TokenKind::String))
 		cursor.FailExpected("a string");
-	std::string text;
-	while (cursor.AtKind(TokenKind::String))
-		text += cursor.Next().text;
+	std::string text = cursor.Next().text;
+	// The host reads one literal per string: a text of several lines is one
+	// literal with \n where its lines break.
+	if (cursor.AtKind(TokenKind::String))
+		cursor.FailAt(cursor.Peek(), "a second literal for " + Quote(symbol.text) + ": write one literal, with \\n for line breaks");
 	cursor.ExpectPunctuation(';');
 	return {symbol.text, std::move(text), symbol.line};
 }
@@ -26,7 +28,7 @@ StringEntry ParseEntry(TokenCursor& cursor)
 
 StringTable ParseStringTable(std::string_view text, const std::string& file)
 {
-	TokenCursor cursor(Lex(text, file), file);
+	TokenCursor cursor(Lex(text, file, {.asciiOnly = true}), file);
 	StringTable table{"", cursor.ExpectKeyword("STRINGTABLE").line, {}};
 	if (cursor.AtKind(TokenKind::Identifier))
 		table.name = cursor.Next().text;

@@ -21,9 +21,9 @@ struct StringTable
 	std::vector<StringEntry> entries;
 };
 
-// Parses `STRINGTABLE [Name] { SYMBOL "text" ["more" ...]; ... }`; adjacent
-// literals concatenate. Throws ResourceError naming `file` for duplicate
-// symbols and anything else.
+// Parses `STRINGTABLE [Name] { SYMBOL "text"; ... }`: ASCII text, one
+// literal per symbol. Throws ResourceError naming `file` for a byte above
+// 127, a second literal, duplicate symbols and anything else.
 StringTable ParseStringTable(std::string_view text, const std::string& file);
 
 }

@@ -1,4 +1,4 @@
-// Memory, console and message boxes.
+// Memory, console, message boxes and update events.
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -55,7 +55,13 @@ int32_t ShowMessageBox(C4DOS_Text text, int32_t flags) noexcept
 	});
 }
 
-const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox };
+// Every kind of update counts alike: the flags only say how much to redo.
+void EventAdd(int32_t /*flags*/) noexcept
+{
+	GuardVoid("general.event_add", [&] { ++H().events; });
+}
+
+const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &EventAdd };
 
 } // namespace
 

@@ -152,6 +152,13 @@ typedef struct C4DOS_General
 
 	/* Shows a modal message box with GEMB flags; returns the GEMB_R answer. */
 	int32_t (*message_box)(C4DOS_Text text, int32_t flags);
+
+	/* Asks the host to bring its managers and viewport up to date with the
+	 * scene (EVENT `flags`), once the current call into the module has
+	 * returned. The host does so on its own after its own actions, a
+	 * parameter change in the attribute manager included; a module asks
+	 * after changing the scene itself, as from a button. */
+	void (*event_add)(int32_t flags);
 } C4DOS_General;
 
 /* ---------------------------------------------------------------------------

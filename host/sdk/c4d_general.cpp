@@ -18,3 +18,8 @@ void MessageDialog(const maxon::String& str)
 {
 	GeOutString(str, GEMB::OK | GEMB::ICONEXCLAMATION);
 }
+
+void EventAdd(EVENT eventflag)
+{
+	OS().general->event_add(static_cast<int32_t>(eventflag));
+}

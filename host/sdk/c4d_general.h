@@ -1,4 +1,4 @@
-// Console and message boxes.
+// Console, message boxes and the host's update events.
 #ifndef C4D_GENERAL_H__
 #define C4D_GENERAL_H__
 
@@ -37,9 +37,17 @@ enum class GEMB_R : Int32
 	V_NO = 7
 };
 
+// Flags of EventAdd; the module asks for a plain update only.
+enum class EVENT : Int32
+{
+	NONE = 0
+};
+
 void GePrint(const maxon::String& str);
 GEMB_R GeOutString(const maxon::String& str, GEMB flags);
 // A box with an OK button and the exclamation icon.
 void MessageDialog(const maxon::String& str);
+// Asks the host to update its managers and viewport once the module has returned.
+void EventAdd(EVENT eventflag = EVENT::NONE);
 
 #endif

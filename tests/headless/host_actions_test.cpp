@@ -28,7 +28,8 @@ TEST_F(HostActions, NewHostObjectsHaveTheHostsDefaultsAndNoOtherEntries)
 {
 	ModuleCall call(host.undo, "message 18");
 	EXPECT_EQ(Alloc(OBJECT_EXTRUDE)->data,
-		Entries({ { 1002, Vector3 { 0.0, 0.0, 20.0 } }, { 2000, std::int32_t { 1 } }, { 2001, std::int32_t { 1 } } }));
+		Entries({ { 1002, Vector3 { 0.0, 0.0, 20.0 } }, { 2000, std::int32_t { 1 } }, { 2001, std::int32_t { 1 } }, { 2999, true }, { 3000, true },
+			{ 3021, 0.0 }, { 3035, 0.0 }, { 5000, true } }));
 	EXPECT_EQ(Alloc(OBJECT_CLONER)->data, Entries({ { 2010, std::int32_t { 1 } }, { 1270, std::int32_t { 3 } } }));
 	EXPECT_EQ(Alloc(OBJECT_WRAP)->data, Container());
 	EXPECT_EQ(Alloc(OBJECT_NULL)->data, Container());

@@ -1,4 +1,5 @@
-// Runs the README as a reader would and compares what it shows:
+// Runs the README and the pages of docs/ as a reader would and compares what
+// they show:
 // - in a ```sh block, every line that starts with build/bin/pointsmith-host
 //   runs (from the source folder, with the tool under test), and must exit 0;
 //   the lines after it up to the next command are its output;
@@ -91,7 +92,7 @@ std::string Expected(const Block& block)
 	return block.kind == "json" ? text + "\n" : text;
 }
 
-// The words of a command line as a shell splits this README's commands: at
+// The words of a command line as a shell splits these pages' commands: at
 // blanks, with double quotes holding a word together.
 std::vector<std::string> Words(const std::string& line)
 {
@@ -123,7 +124,7 @@ std::vector<std::string> Words(const std::string& line)
 class Check
 {
 public:
-	explicit Check(const std::string& readme) : _readme(readme) { }
+	void Reading(const std::string& page) { _page = page; }
 
 	void Run(int line, const std::vector<std::string>& arguments, const std::string& expected, bool withOutput)
 	{
@@ -132,45 +133,30 @@ public:
 		if (run.exitCode != 0)
 			Fail(line, "exit " + std::to_string(run.exitCode) + ": " + run.err);
 		else if (withOutput && !Matches(expected, run.out))
-			Fail(line, "the output is\n" + run.out + "where the README shows\n" + expected);
+			Fail(line, "the output is\n" + run.out + "where the page shows\n" + expected);
 	}
 
 	void Fail(int line, const std::string& what)
 	{
-		std::cerr << _readme << ":" << line << ": " << what << "\n";
+		std::cerr << _page << ":" << line << ": " << what << "\n";
 		_failed = true;
 	}
 
 	int Result() const
 	{
-		std::cout << _commands << " commands of the README run\n";
+		std::cout << _commands << " commands of the README and docs/ run\n";
 		return _failed || _commands == 0 ? 1 : 0;
 	}
 
 private:
-	std::string _readme;
+	std::string _page;
 	int _commands = 0;
 	bool _failed = false;
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+// Runs every command and script of one page.
+void RunPage(const std::vector<Block>& blocks, Check& check, const tests::ScratchFolder& scratch)
 {
-	if (argc != 2)
-	{
-		std::cerr << "usage: readme_check README\n";
-		return 2;
-	}
-	std::ifstream in(argv[1]);
-	if (!in)
-	{
-		std::cerr << argv[1] << ": cannot be read\n";
-		return 2;
-	}
-	const std::vector<Block> blocks = ReadBlocks(in);
-	Check check(argv[1]);
-	const tests::ScratchFolder scratch;
 	for (std::size_t i = 0; i < blocks.size(); ++i)
 	{
 		const Block& block = blocks[i];
@@ -207,6 +193,30 @@ int main(int argc, char** argv)
 			else
 				check.Run(line, arguments, std::string(), false);
 		}
+	}
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+	if (argc < 2)
+	{
+		std::cerr << "usage: readme_check PAGE...\n";
+		return 2;
+	}
+	Check check;
+	const tests::ScratchFolder scratch;
+	for (int page = 1; page < argc; ++page)
+	{
+		std::ifstream in(argv[page]);
+		if (!in)
+		{
+			std::cerr << argv[page] << ": cannot be read\n";
+			return 2;
+		}
+		check.Reading(argv[page]);
+		RunPage(ReadBlocks(in), check, scratch);
 	}
 	return check.Result();
 }

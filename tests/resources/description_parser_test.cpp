@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "expect_resource_error.h"
 #include "headless/resources/description_parser.h"
 #include "headless/resources/host_descriptions.h"
@@ -98,6 +100,23 @@ TEST(DescriptionParser, KeepsPropertiesAsWordsAndResolvesCycles)
 	EXPECT_EQ(cycle.cycle[0].value, 10004);
 	EXPECT_EQ(cycle.cycle[0].label, "One");
 	EXPECT_EQ(cycle.cycle[1].label, "ID_C_TWO");
+}
+
+TEST(DescriptionElement, DeclaresNumbersInTheUnitsTheAttributeManagerShows)
+{
+	const struct
+	{
+		const char* unit;
+		double declared;
+		double stored;
+	} cases[] = {{"PERCENT", 100.0, 1.0}, {"DEGREE", 180.0, std::numbers::pi}, {"METER", 5.0, 5.0}, {"", 3.0, 3.0}};
+	for (const auto& entry : cases)
+	{
+		DescriptionElement element{};
+		element.unit = entry.unit;
+		EXPECT_DOUBLE_EQ(element.Stored(entry.declared), entry.stored) << entry.unit;
+		EXPECT_DOUBLE_EQ(element.Shown(entry.stored), entry.declared) << entry.unit;
+	}
 }
 
 TEST(DescriptionParser, IncludeInsertsInPlaceUnderTheEnclosingGroup)

@@ -18,7 +18,7 @@ protected:
 	{
 		_res.Write("c4d_symbols.h", "enum { IDS_NAME = 10000, IDS_HINT, _DUMMY_ELEMENT_ };");
 		_res.Write("strings_en-US/c4d_strings.str", "STRINGTABLE { IDS_NAME \"Test\"; IDS_HINT \"Hint\"; }");
-		_res.Write("strings_de-DE/c4d_strings.str", "STRINGTABLE { IDS_NAME \"Pr\xC3\xBC" "fung\"; }");
+		_res.Write("strings_de-DE/c4d_strings.str", "STRINGTABLE { IDS_NAME \"Pr\\u00fcfung\"; }");
 		_res.Write("description/Otest.h", "#pragma once\nenum { Otest = 1000, TEST_SIZE = 10000, TEST_ON };");
 		_res.Write("description/Otest.res",
 			"CONTAINER Otest\n{\n NAME Otest;\n INCLUDE Obase;\n GROUP ID_OBJECTPROPERTIES\n {\n"

@@ -5,14 +5,14 @@
 
 using namespace headless::resources;
 
-TEST(StringTable, ConcatenatesAdjacentLiterals)
+TEST(StringTable, ReadsOneEscapedLiteralPerSymbol)
 {
-	const StringTable table = ParseStringTable("// labels\nSTRINGTABLE Oname\n{\n  Oname \"Name\";\n  ID_A \"Two \"\n    \"lines\" \"\";\n}\n", "Oname.str");
+	const StringTable table = ParseStringTable("// labels\nSTRINGTABLE Oname\n{\n  Oname \"Name\";\n  ID_A\n    \"Two\\nL\\u00e4nge\";\n}\n", "Oname.str");
 	EXPECT_EQ(table.name, "Oname");
 	EXPECT_EQ(table.line, 2);
 	ASSERT_EQ(table.entries.size(), 2u);
 	EXPECT_EQ(table.entries[1].symbol, "ID_A");
-	EXPECT_EQ(table.entries[1].text, "Two lines");
+	EXPECT_EQ(table.entries[1].text, "Two\nL\u00e4nge");
 	EXPECT_EQ(table.entries[1].line, 5);
 }
 
@@ -37,6 +37,10 @@ TEST(StringTable, ReportsErrorsWithTheirLine)
 		{"STRINGTABLE\n{\n A \"x\";\n", 2, "'{' is never closed"},
 		{"STRINGTABLE { }\n}", 2, "unexpected '}' after the end"},
 		{"STRINGS { }", 1, "expected 'STRINGTABLE', found 'STRINGS'"},
+		{"STRINGTABLE {\n A \"Two \"\n   \"lines\";\n}", 3, "a second literal for 'A': write one literal, with \\n for line breaks"},
+		{"STRINGTABLE {\n A \"x\";\n B \"L\xC3\xA4nge\";\n}", 3, "byte 0xC3 is not ASCII: write characters beyond ASCII as \\uXXXX escapes"},
+		{"\xEF\xBB\xBFSTRINGTABLE { A \"x\"; }", 1, "byte 0xEF is not ASCII"},
+		{"// Gr\xC3\xB6\xC3\x9F\nSTRINGTABLE { A \"x\"; }", 1, "byte 0xC3 is not ASCII"},
 	};
 	for (const auto& entry : cases)
 	{

@@ -4,6 +4,7 @@
 // from the real one - a missing const, another parameter type, a name the
 // real SDK lacks - fails one of the two builds. It holds no code.
 #include "c4d.h"
+#include "onurbscaps.h"
 
 #include <cstdint>
 #include <type_traits>
@@ -58,6 +59,8 @@ PIN(void (GeResource::*)(), GeResource::Free);
 PIN(void (*)(const maxon::String&), GePrint);
 PIN(GEMB_R (*)(const maxon::String&, GEMB), GeOutString);
 PIN(void (*)(const maxon::String&), MessageDialog);
+PIN(void (*)(EVENT), EventAdd);
+CALL(void, EventAdd());
 
 // Plug-in classes.
 PIN(Bool (NodeData::*)(GeListNode*), NodeData::Init);
@@ -192,5 +195,11 @@ static_assert(static_cast<Int32>(FILEOPEN::READ) == 1 && static_cast<Int32>(FILE
 static_assert(static_cast<Int32>(FILEERROR::OUTOFMEMORY) == -7, "file errors");
 static_assert(static_cast<Int32>(GEMB::ICONEXCLAMATION) == 0x30, "message box flags");
 static_assert(static_cast<Int32>(IMAGERESULT::OK) == 1, "image results");
+static_assert(static_cast<Int32>(EVENT::NONE) == 0, "event flags");
+static_assert(CAPSANDBEVELS_CAP_ENABLE_START == 2999 && CAPSANDBEVELS_CAP_ENABLE_END == 3000 && CAPSANDBEVELS_STARTBEVEL_MODE == 3016 &&
+		CAPSANDBEVELS_STARTBEVEL_TYPE == 3017 && CAPSANDBEVELS_STARTBEVEL_OFFSET == 3021 && CAPSANDBEVELS_STARTBEVEL_SEGMENTS == 3022 &&
+		CAPSANDBEVELS_ENDBEVEL_MODE == 3030 && CAPSANDBEVELS_ENDBEVEL_TYPE == 3031 && CAPSANDBEVELS_ENDBEVEL_OFFSET == 3035 &&
+		CAPSANDBEVELS_ENDBEVEL_SEGMENTS == 3036 && CAPSANDBEVELS_BEVEL_MODE_COSTRAINED == 0 && CAPSANDBEVELS_BEVEL_TYPE_ROUND == 0,
+	"caps and bevels of the extrude object");
 
 } // namespace

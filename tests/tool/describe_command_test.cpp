@@ -27,7 +27,7 @@ TEST(ToolDescribe, ShowsEveryParameterInDescriptionOrder)
 	const Json described = Json::parse(run.out);
 	EXPECT_EQ(described.size(), 50u);
 	EXPECT_EQ(described["10060"], Json::parse(R"({"name": "ARROW_TAPER_FRONT", "group": "ARROW_GROUP_SHAFT",
-		"label": {"en-US": "Front Taper", "de-DE": "Verjüngung vorn"}, "type": "REAL", "unit": "PERCENT", "min": 0.0, "max": 1.0, "step": 0.01,
+		"label": {"en-US": "Front Taper", "de-DE": "Verjüngung vorn"}, "type": "REAL", "unit": "PERCENT", "min": 0.0, "max": 100.0, "step": 1.0,
 		"cycle": null, "default": 0.0, "enabled": true})"));
 	EXPECT_EQ(described["2300"]["cycle"], Json::parse(R"({"0": {"en-US": "XY", "de-DE": "XY"}, "1": {"en-US": "ZY", "de-DE": "ZY"},
 		"2": {"en-US": "XZ", "de-DE": "XZ"}})"));
@@ -69,7 +69,9 @@ TEST(ToolDescribe, TextIsATableWithGroupsAsHeadings)
 		return text.substr(start, text.find('\n', start) - start);
 	};
 	EXPECT_NE(row("ARROW_TAPER_FRONT").find("Front Taper / Verjüngung vorn"), std::string::npos);
+	// Range and step as stored, then as the attribute manager shows them.
 	EXPECT_NE(row("ARROW_TAPER_FRONT").find("0..1 (0% to 100%)"), std::string::npos);
+	EXPECT_NE(row("ARROW_TAPER_FRONT").find(" 0.01 (1%) "), std::string::npos) << row("ARROW_TAPER_FRONT");
 	EXPECT_NE(row("SPLINEOBJECT_ANGLE").find("0.08726646259971647 (5°)"), std::string::npos);
 	EXPECT_NE(row("PRIM_PLANE").find("0 XY, 1 ZY, 2 XZ"), std::string::npos);
 	EXPECT_NE(row("ARROW_CLONE_SPLINE").find("greyed"), std::string::npos);
@@ -104,7 +106,7 @@ TEST(ToolRanges, ValuesOutsideTheAttributeManagersRangeApplyWithAWarning)
 		{ { "params", "--set", "PRIM_PLANE=7" }, "PRIM_PLANE = 7 is none of the attribute manager's choices (0 XY, 1 ZY, 2 XZ)\n" },
 		{ { "params", "--describe", "--set", "ARROW_TAPER_BACK=1.5" }, "ARROW_TAPER_BACK = 1.5 is outside 0..1 (0% to 100%) of the attribute manager\n" },
 		// The bounds belong to the range; no range, no warning; an unset has no value.
-		{ { "params", "--set", "ARROW_TAPER_FRONT=1", "--set", "ARROW_SHAFT_LENGTH=0", "--set", "ARROW_CLONE_COUNT=1" }, "" },
+		{ { "params", "--set", "ARROW_TAPER_FRONT=1", "--set", "ARROW_TAPER_BACK=0.5", "--set", "ARROW_SHAFT_LENGTH=0", "--set", "ARROW_CLONE_COUNT=1" }, "" },
 		{ { "params", "--set", "ARROW_BARB_SWEEP=-500", "--set", "PRIM_PLANE=2", "--unset", "ARROW_TAPER_FRONT" }, "" },
 	};
 	for (const auto& entry : cases)

@@ -107,7 +107,8 @@ TEST(Script, SetReadsByTheDeclaredTypeTheEntrysTypeOrTheLook)
 					 "print a ARROW_SHAFT_LENGTH\nprint a ARROW_DOUBLE\nprint a ARROW_PRESET_NAME\n"),
 		"5.0\ntrue\n\"Wide one\"\n");
 	EXPECT_EQ(Output("new extrude e\nset e 2000 3\nset e 1002 1,2,3\nset e 7 true\nset e 8 -2\nset e 9 0.5\nset e 10 hello\nprint e\n"),
-		"{\"7\":true,\"8\":-2,\"9\":0.5,\"10\":\"hello\",\"1002\":[1.0,2.0,3.0],\"2000\":3,\"2001\":1}\n");
+		"{\"7\":true,\"8\":-2,\"9\":0.5,\"10\":\"hello\",\"1002\":[1.0,2.0,3.0],\"2000\":3,\"2001\":1,\"2999\":true,\"3000\":true,"
+		"\"3021\":0.0,\"3035\":0.0,\"5000\":true}\n");
 	ExpectStop("new extrude e\nset e 2000 1.5\n", 2, "bad value for 2000 (Int32): '1.5' (expected a 32-bit integer)");
 	ExpectStop("new arrow a\nset a ARROW_SHAFT_LENGTH long\n", 2, "bad value for ARROW_SHAFT_LENGTH (REAL): 'long' (expected a finite number)");
 }
@@ -126,11 +127,12 @@ TEST(Script, PrintsTheFileDialogsTheModuleOpenedAndTheMessagesItSent)
 	const std::string start = (folder.Root() / "presets" / "*.arr").string();
 	const ToolRun run = RunTool({ "--module", folder.Module().string(), "script", "-" },
 		"new arrow a\nanswer \"" + preset + "\"\npress a ARROW_PRESET_SAVE\nset a ARROW_SHAFT_LENGTH 5\nanswer cancel\npress a ARROW_PRESET_LOAD\n"
-		"print messages a\nanswer " + preset + "\npress a ARROW_PRESET_LOAD\nprint a ARROW_SHAFT_LENGTH\nprint messages a\nprint messages a\n"
-		"print filedialogs\nprint filedialogs\n");
+		"print messages a\nprint events\nanswer " + preset + "\npress a ARROW_PRESET_LOAD\nprint a ARROW_SHAFT_LENGTH\nprint messages a\nprint messages a\n"
+		"print events\nprint filedialogs\nprint filedialogs\n");
 	ASSERT_EQ(run.exitCode, 0) << run.err;
+	// Only the load that changed the arrow asks the host for an update.
 	EXPECT_PRED_FORMAT2(SameOutput,
-		"[]\n400.0\n[5]\n[]\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" +
+		"[]\n0\n400.0\n[5]\n[]\n1\n{\"mode\":\"save\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" + start + "\"}\n{\"mode\":\"load\",\"start\":\"" +
 			start + "\"}\n",
 		run.out);
 }
@@ -190,7 +192,7 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
+		"usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
 		"print contour REF, print names REF");
 	ExpectStop("\"new\" null a\n", 1, "unknown command 'new'");
 }

@@ -201,6 +201,30 @@ TEST(ToolErrors, ABrokenResourceFolderSaysWhereAndWhy)
 	}
 }
 
+TEST(ToolErrors, StringTablesHoldOneAsciiLiteralPerString)
+{
+	// As the string tables were once written: a text of several literals, German labels in raw UTF-8.
+	const struct
+	{
+		const char* file;
+		const char* text;
+		const char* mention;
+	} cases[] = {
+		{ "strings_en-US/c4d_strings.str",
+			"STRINGTABLE\n{\n  IDS_POINTSMITH \"Pointsmith\";\n  IDS_POINTSMITH_INFO\n    \"Pointsmith draws arrows.\\n\"\n    \"Pointsmith 1.0\";\n}\n",
+			"strings_en-US/c4d_strings.str:6: a second literal for 'IDS_POINTSMITH_INFO'" },
+		{ "strings_de-DE/description/Opointsmith.str", "STRINGTABLE Opointsmith\n{\n  ARROW_SHAFT_LENGTH \"Schaftl\xC3\xA4nge\";\n}\n",
+			"strings_de-DE/description/Opointsmith.str:3: byte 0xC3 is not ASCII" },
+	};
+	for (const auto& old : cases)
+	{
+		SCOPED_TRACE(old.file);
+		PluginFolder folder;
+		std::ofstream(folder.Resources() / old.file, std::ios::binary) << old.text;
+		ExpectOneLineError(RunTool({ "--module", folder.Module().string(), "params", "--describe" }), 3, old.mention);
+	}
+}
+
 TEST(ToolErrors, UnknownCommandsAndOptionsAreUsageErrors)
 {
 	ExpectOneLineError(RunTool({ "frobnicate" }), 2, "unknown command 'frobnicate'");

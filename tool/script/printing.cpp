@@ -21,7 +21,7 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 		print(items[printed]);
 }
 
-constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
+constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
 									"print messages REF, print contour REF, print names REF";
 
 } // namespace
@@ -38,6 +38,11 @@ void Script::Print(const Words& words)
 		PrintDialogs();
 	else if (is(2, "filedialogs"))
 		PrintFileDialogs();
+	else if (is(2, "events"))
+	{
+		_out << _host.events - _eventsPrinted << '\n';
+		_eventsPrinted = _host.events;
+	}
 	else if (is(2, "undo"))
 		_out << _host.undo.Steps(_document) << '\n';
 	else if (is(3, "undo") && words[2].Is("depth"))

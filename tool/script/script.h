@@ -6,7 +6,7 @@
 //   press REF BUTTON             plane 0|1|2
 //   answer PATH|cancel           undo          redo
 //   undo depth N
-//   print tree|console|dialogs|filedialogs|undo   print undo depth
+//   print tree|console|dialogs|filedialogs|events|undo   print undo depth
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
 //   print names REF              (REF's container keyed by parameter names)
@@ -18,6 +18,7 @@
 #define TOOL_SCRIPT_SCRIPT_H
 
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <vector>
 
@@ -69,10 +70,12 @@ private:
 	headless::Document& _document;
 	std::ostream& _out;
 	Names _names;
-	// How much of the console, the message boxes and the file dialogs was printed already.
+	// How much of the console, the message boxes, the file dialogs and the
+	// update events was printed already.
 	std::size_t _consolePrinted = 0;
 	std::size_t _dialogsPrinted = 0;
 	std::size_t _fileDialogsPrinted = 0;
+	std::int64_t _eventsPrinted = 0;
 };
 
 } // namespace tool::script
