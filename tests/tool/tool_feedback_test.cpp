@@ -36,7 +36,7 @@ TEST(ToolFeedback, SaysHowItReadInputAndNamesTheHostsParameters)
 	const Case cases[] = {
 		// The flag before --format takes no value: the format is what is wrong.
 		{ { "params", "--describe", "--format", "txt" }, "", 2, "pointsmith-host: --format: txt not in {json,text}\n", "", 0 },
-		{ { "params", "--describe", "--format", "text" }, "", 0, "", "BOOL                                      not set (off)\n", 4 },
+		{ { "params", "--describe", "--format", "text" }, "", 0, "", "not set (off)", 4 },
 		{ { "params", "--set", "SPLINEOBJECT_ANGLE=5", "--set", "ARROW_HEAD_LENGTH=5" }, "", 0,
 			"pointsmith-host: note: SPLINEOBJECT_ANGLE = 5 is in radians (286.5 degrees)\n", "", 0 },
 		{ { "outline", "--format", "obj", "--set", "SPLINEOBJECT_ANGLE=0.0872664626" }, "", 0,
