@@ -2,9 +2,11 @@
 // circular arc tangent to its two edges, centred on the corner's bisector.
 #include "arrow_outline_rounding.h"
 
+#include <climits>
 #include <cmath>
 
 #include "arrow_outline_points.h"
+#include "arrow_path.h"
 
 namespace
 {
@@ -14,11 +16,6 @@ const double PI = 3.14159265358979323846;
 // A corner this close to a straight line, or to folding back on itself,
 // keeps its single point.
 const double STRAIGHT_TOLERANCE = 1e-9;
-
-void AppendPoint(RoundedOutline& rounded, double x, double y)
-{
-	rounded.points[rounded.count++] = OutlinePoint { x, y, 0.0 };
-}
 
 // The way from one point of the outline to the next: its unit direction and
 // its length; no direction for no length.
@@ -38,8 +35,9 @@ Edge EdgeBetween(const OutlinePoint& from, const OutlinePoint& to)
 	return Edge { dx / length, dy / length, length };
 }
 
-// Appends the corner `corner`, reached along `in` and left along `out`: the
-// `steps` + 1 points of its arc, or the corner itself where it takes none.
+// Writes the corner `corner`, reached along `in` and left along `out`, from
+// arc[0]: the `steps` + 1 points of its arc, or the corner itself where it
+// takes none. Returns how many points it wrote.
 //
 // With u and v the unit directions from the corner towards its neighbours and
 // alpha the angle between them, the arc's radius is at most `radius` and at
@@ -49,13 +47,11 @@ Edge EdgeBetween(const OutlinePoint& from, const OutlinePoint& to)
 // (from the end towards v to the end towards u). The points are worked out
 // in pairs from the arc's middle, so that a corner's mirror image (u and v
 // exchanged, y negated) gives the mirror images of its points exactly.
-void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& corner, const Edge& in, const Edge& out, double radius, int steps)
+int WriteRoundedCorner(OutlinePoint* arc, const OutlinePoint& corner, const Edge& in, const Edge& out, double radius, int steps)
 {
+	arc[0] = OutlinePoint { corner.x, corner.y, 0.0 };
 	if (in.length == 0.0 || out.length == 0.0)
-	{
-		AppendPoint(rounded, corner.x, corner.y);
-		return;
-	}
+		return 1;
 
 	const double ux = -in.x;
 	const double uy = -in.y;
@@ -66,10 +62,7 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& corner, co
 	const double angle = std::atan2(sine, cosine);
 	// Edges whose lengths overflowed give no angle and keep the corner too.
 	if (!(angle > STRAIGHT_TOLERANCE && angle < PI - STRAIGHT_TOLERANCE))
-	{
-		AppendPoint(rounded, corner.x, corner.y);
-		return;
-	}
+		return 1;
 
 	// tan(alpha / 2), in the form that keeps its precision on either side of a right angle.
 	const double halfTangent = cosine >= 0.0 ? sine / (1.0 + cosine) : (1.0 - cosine) / sine;
@@ -102,8 +95,6 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& corner, co
 	const double turnCosine = 1.0 - 2.0 * stepSine * stepSine;
 	const double turnSine = 2.0 * stepSine * stepCosine;
 
-	OutlinePoint* const arc = rounded.points + rounded.count;
-	rounded.count += steps + 1;
 	arc[0] = OutlinePoint { corner.x + ux * tangentDistance, corner.y + uy * tangentDistance, 0.0 };
 	arc[steps] = OutlinePoint { corner.x + vx * tangentDistance, corner.y + vy * tangentDistance, 0.0 };
 	const bool odd = steps % 2 != 0;
@@ -117,37 +108,97 @@ void AppendRoundedCorner(RoundedOutline& rounded, const OutlinePoint& corner, co
 		s = s * turnCosine + c * turnSine;
 		c = turnedC;
 	}
+	return steps + 1;
+}
+
+bool Rounds(const ArrowShape& shape)
+{
+	return shape.roundCorners && shape.roundRadius > 0.0 && shape.roundSteps >= 1;
+}
+
+int StepsPerArc(const ArrowShape& shape)
+{
+	return shape.roundSteps < MAX_ROUNDING_STEPS ? shape.roundSteps : MAX_ROUNDING_STEPS;
+}
+
+long long RoundedPointBound(int count, const ArrowShape& shape)
+{
+	if (count <= 0)
+		return 0;
+	return Rounds(shape) ? static_cast<long long>(count) * (StepsPerArc(shape) + 1) : count;
+}
+
+// Drops every point within 1e-9 max(1, the largest absolute coordinate) of
+// the point kept before it, and last points within that of the first: where
+// two arcs each take half of an edge they meet in one point, not in two that
+// may come out a hair's breadth apart in either order. Returns how many
+// points are kept.
+int DropCoincidentPoints(OutlinePoint* points, int count)
+{
+	double largest = 1.0;
+	for (int i = 0; i < count; ++i)
+		largest = std::fmax(largest, std::fmax(std::fabs(points[i].x), std::fabs(points[i].y)));
+	// Differences are measured in tolerances, so no square overflows.
+	const double perTolerance = 1.0 / (1e-9 * largest);
+	const auto coincide = [perTolerance](const OutlinePoint& a, const OutlinePoint& b) {
+		const double dx = (a.x - b.x) * perTolerance;
+		const double dy = (a.y - b.y) * perTolerance;
+		return dx * dx + dy * dy <= 1.0;
+	};
+
+	int kept = count > 0 ? 1 : 0;
+	for (int i = 1; i < count; ++i)
+		if (!coincide(points[i], points[kept - 1]))
+			points[kept++] = points[i];
+	while (kept > 1 && coincide(points[kept - 1], points[0]))
+		--kept;
+	return kept;
 }
 
 } // namespace
+
+int RoundedOutlineCapacity(int count, const ArrowShape& shape)
+{
+	const long long bound = RoundedPointBound(count, shape);
+	return bound < INT_MAX ? static_cast<int>(bound) : INT_MAX;
+}
+
+int RoundOutlinePoints(const OutlinePoint* points, int count, const ArrowShape& shape, OutlinePoint* out, int capacity)
+{
+	if (count <= 0)
+		return 0;
+	if (capacity < RoundedPointBound(count, shape))
+		return -1;
+	if (!Rounds(shape))
+	{
+		for (int i = 0; i < count; ++i)
+			out[i] = points[i];
+		return count;
+	}
+
+	// Every edge is measured once, for the two corners at its ends; the
+	// neighbours are always the unrounded outline's points.
+	const Edge closing = EdgeBetween(points[count - 1], points[0]);
+	const int steps = StepsPerArc(shape);
+	int written = 0;
+	Edge in = closing;
+	for (int i = 0; i < count; ++i)
+	{
+		const Edge outgoing = i + 1 == count ? closing : EdgeBetween(points[i], points[i + 1]);
+		written += WriteRoundedCorner(out + written, points[i], in, outgoing, shape.roundRadius, steps);
+		in = outgoing;
+	}
+
+	// A radius near the largest double, or corners near it, can overflow.
+	arrow_outline::ZeroNonFiniteCoordinates(out, written);
+	return DropCoincidentPoints(out, written);
+}
 
 RoundedOutline RoundArrowOutline(const ArrowOutline& outline, const ArrowShape& shape)
 {
 	// Only the first `count` points are ever read: the rest are left unset
 	// rather than cleared on every contour.
 	RoundedOutline rounded;
-	rounded.count = 0;
-
-	const int count = outline.count;
-	const bool rounding = shape.roundCorners && shape.roundRadius > 0.0 && shape.roundSteps >= 1;
-	if (!rounding)
-	{
-		for (int i = 0; i < count; ++i)
-			rounded.points[i] = outline.points[i];
-		rounded.count = count;
-		return rounded;
-	}
-
-	// Every edge is measured once, for the two corners at its ends; the
-	// neighbours are always the unrounded outline's points.
-	Edge edges[MAX_OUTLINE_POINTS];
-	for (int i = 0; i < count; ++i)
-		edges[i] = EdgeBetween(outline.points[i], outline.points[i + 1 == count ? 0 : i + 1]);
-	const int steps = shape.roundSteps < MAX_ROUNDING_STEPS ? shape.roundSteps : MAX_ROUNDING_STEPS;
-	for (int i = 0; i < count; ++i)
-		AppendRoundedCorner(rounded, outline.points[i], edges[i == 0 ? count - 1 : i - 1], edges[i], shape.roundRadius, steps);
-
-	// A radius near the largest double, or corners near it, can overflow.
-	arrow_outline::ZeroNonFiniteCoordinates(rounded.points, rounded.count);
+	rounded.count = RoundOutlinePoints(outline.points, outline.count, shape, rounded.points, MAX_ROUNDED_OUTLINE_POINTS);
 	return rounded;
 }

@@ -31,7 +31,11 @@ struct RoundedOutline
 // centre; its radius shrinks where the edges are too short for two arcs to
 // fit. A point on a straight line with its neighbours, with both of them in
 // the same direction, or on one of them stays as it is. Coordinates that
-// overflow come out as 0.0.
+// overflow come out as 0.0. Then a point within 1e-9 max(1, the largest
+// absolute coordinate) of the point kept before it is dropped, and so is the
+// last kept point where it meets the first: arcs that each take half of an
+// edge meet in one point. RoundOutlinePoints does the same for an outline of
+// any length.
 RoundedOutline RoundArrowOutline(const ArrowOutline& outline, const ArrowShape& shape);
 
 #endif

@@ -20,9 +20,14 @@ bool IsFlat(const OutlinePoint& point)
 	return point.z == 0.0 && !std::signbit(point.z);
 }
 
-bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
+bool Near(double a, double b, double tolerance)
 {
-	return a.x == b.x && a.y == -b.y;
+	return a == b || std::fabs(a - b) <= tolerance;
+}
+
+bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b, double tolerance)
+{
+	return Near(a.x, b.x, tolerance) && Near(a.y, -b.y, tolerance);
 }
 
 } // namespace
@@ -73,21 +78,21 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline)
+::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline, double tolerance)
 {
 	const int n = outline.count;
 	for (int turn = 0; turn < n; ++turn)
 	{
 		bool retraced = true;
 		for (int i = 0; i < n && retraced; ++i)
-			retraced = IsMirrorImage(outline.points[i], outline.points[(turn - i + n) % n]);
+			retraced = IsMirrorImage(outline.points[i], outline.points[(turn - i + n) % n], tolerance);
 		if (retraced)
 			return ::testing::AssertionSuccess();
 	}
 	return ::testing::AssertionFailure() << "no mirror partners: " << ::testing::PrintToString(outline);
 }
 
-::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline)
+::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline, double tolerance)
 {
 	const int half = outline.count / 2;
 	if (outline.count % 2 != 0)
@@ -96,10 +101,18 @@ bool IsMirrorImage(const OutlinePoint& a, const OutlinePoint& b)
 	{
 		const OutlinePoint& p = outline.points[i];
 		const OutlinePoint& q = outline.points[i + half];
-		if (q.x != -p.x || q.y != -p.y)
+		if (!Near(q.x, -p.x, tolerance) || !Near(q.y, -p.y, tolerance))
 			return ::testing::AssertionFailure() << "point " << i + half << " is not point " << i << " turned: " << ::testing::PrintToString(outline);
 	}
 	return ::testing::AssertionSuccess();
+}
+
+double CoincidenceTolerance(OutlinePoints outline)
+{
+	double largest = 1.0;
+	for (int i = 0; i < outline.count; ++i)
+		largest = std::fmax(largest, std::fmax(std::fabs(outline.points[i].x), std::fabs(outline.points[i].y)));
+	return 1e-9 * largest;
 }
 
 void PrintTo(OutlinePoints outline, std::ostream* out)

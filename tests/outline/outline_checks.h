@@ -20,6 +20,7 @@ struct OutlinePoints
 {
 	OutlinePoints(const ArrowOutline& outline) : points(outline.points), count(outline.count) {}
 	OutlinePoints(const RoundedOutline& outline) : points(outline.points), count(outline.count) {}
+	OutlinePoints(const OutlinePoint* first, int number) : points(first), count(number) {}
 
 	const OutlinePoint* points;
 	int count;
@@ -34,11 +35,15 @@ struct OutlinePoints
 ::testing::AssertionResult AllFinite(OutlinePoints outline);
 
 // Walking the outline backwards from some point, mirrored in the X axis,
-// retraces it: every point has a partner with the same x and the opposite y,
-// and the partners keep their order.
-::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline);
+// retraces it: every point has a partner with the same x and the opposite y
+// (within `tolerance` in each), and the partners keep their order.
+::testing::AssertionResult IsMirrorSymmetric(OutlinePoints outline, double tolerance = 0.0);
 // The second half is the first turned half about the origin, point by point.
-::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline);
+::testing::AssertionResult IsHalfTurnSymmetric(OutlinePoints outline, double tolerance = 0.0);
+
+// How close two points of a rounded outline come before the later one is
+// dropped: 1e-9 max(1, the largest absolute coordinate).
+double CoincidenceTolerance(OutlinePoints outline);
 
 void PrintTo(OutlinePoints outline, std::ostream* out);
 void PrintTo(const ArrowOutline& outline, std::ostream* out);
