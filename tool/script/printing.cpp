@@ -22,7 +22,7 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 }
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-									"print messages REF, print contour REF, print REF matrix, print builds REF";
+									"print messages REF, print contour REF, print REF matrix, print builds REF, print names REF";
 
 } // namespace
 
@@ -55,10 +55,12 @@ void Script::Print(const Words& words)
 		PrintContour(words[2]);
 	else if (is(3, "builds"))
 		PrintBuilds(Resolve(words[2]));
+	else if (is(3, "names"))
+		PrintObject(Resolve(words[2]), true);
 	else if (count == 3 && words[2].Is("matrix"))
 		PrintMatrix(Resolve(words[1]));
 	else if (count == 2)
-		PrintObject(Resolve(words[1]));
+		PrintObject(Resolve(words[1]), false);
 	else if (count == 3)
 		PrintParameter(Resolve(words[1]), words[2]);
 	else
@@ -92,11 +94,11 @@ void Script::PrintContour(const Word& reference)
 	_out << Dump(ContourJson(_host, object)) << '\n';
 }
 
-void Script::PrintObject(headless::Object* object)
+void Script::PrintObject(headless::Object* object, bool byName)
 {
 	Json entries = Json::object();
 	for (const auto& [id, value] : object->data.Entries())
-		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
+		entries[byName ? ParameterName(*object, id) : std::to_string(id)] = ValueToJson(value, _host.scene);
 	_out << Dump(entries) << '\n';
 }
 
