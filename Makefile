@@ -104,17 +104,21 @@ package: package-linux windows
 	scripts/with-wine.sh scripts/check-package.sh build-windows/pointsmith-headless-windows.zip wine build-windows/bin/pointsmith-host.exe
 
 # The module for the host itself, built with the host's R23 SDK (SDK=DIR, an
-# SDK root holding frameworks/ that its source processor has been run over)
-# into build-sdk/plugins/pointsmith/, then checked: it exports c4d_main and
-# g_maxon only, needs only the C and C++ runtimes, loads, and answers the
-# version query. Not part of test or CI, which have no SDK. sdk-package zips
-# it as build-sdk/pointsmith-linux.zip and checks the unpacked module.
+# SDK root holding frameworks/, as its archive unpacks or already prepared by
+# its source processor) into build-sdk/plugins/pointsmith/, then checked: the
+# SDK folder is unchanged, the module exports c4d_main and g_maxon only, needs
+# only the C and C++ runtimes of glibc 2.17 and GCC 4.8, loads, and answers
+# the version query. Not part of test or CI, which have no SDK. sdk-package
+# zips it as build-sdk/pointsmith-linux.zip and checks the unpacked module.
 .PHONY: sdk-module sdk-package
 sdk-module:
-	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ prepared by the SDK's source processor (docs/building-for-the-host.md says how to get one)"; exit 2; }
+	@[ -n "$(SDK)" ] || { echo "make sdk-module needs SDK=DIR, an R23 SDK root holding frameworks/ (docs/building-for-the-host.md says how to get one)"; exit 2; }
+	@[ -d "$(SDK)" ] || { echo "SDK=$(SDK) is no folder"; exit 2; }
 	@scripts/install-deps.sh
-	cmake -S cmake/sdk-module -B build-sdk -G Ninja -DSDK="$(SDK)" -DCMAKE_CXX_COMPILER=clang++
+	@mkdir -p build-sdk && tests/sdk/tree_checksum.sh "$(SDK)" > build-sdk/sdk.checksum
+	cmake -S cmake/sdk-module -B build-sdk -G Ninja -DSDK="$(abspath $(SDK))" -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-sdk
+	@tests/sdk/tree_checksum.sh "$(SDK)" | cmp -s - build-sdk/sdk.checksum || { echo "the build changed files in $(SDK)"; exit 1; }
 	tests/exports/check_exports.sh build-sdk/plugins/pointsmith/pointsmith.xso64
 	build-sdk/sdk_module_check build-sdk/plugins/pointsmith/pointsmith.xso64
 

@@ -1,6 +1,5 @@
 # The plug-in folder as the host finds it, and its zip; shared by the
 # headless build and the build with the host's SDK.
-set(POINTSMITH_INSTALL_NOTE ${CMAKE_CURRENT_LIST_DIR}/INSTALL.txt.in)
 
 # pointsmith_plugin_layout(MODULE <target> SOURCE_DIR <repository> PLUGIN_DIR <dir>)
 # Copies res/ and presets/ beside the module whenever they change: target
@@ -20,17 +19,18 @@ function(pointsmith_plugin_layout)
 	add_dependencies(${ARG_MODULE} plugin_layout)
 endfunction()
 
-# pointsmith_plugin_zip(MODULE <target> PLUGIN_DIR <dir> ZIP <file> SYSTEM <name>
-#                       PLUGINS <where the host's plugins folder is> LINE_ENDS UNIX|WIN32
-#                       [KIND <text after the system>] USE <what the module is for>)
-# Target plugin_zip: the module, res/, presets/ and an install note in a
-# folder `pointsmith`, zipped.
+# pointsmith_plugin_zip(MODULE <target> PLUGIN_DIR <dir> ZIP <file> FOLDER <name>
+#                       NOTE <install note template> SYSTEM <name> LINE_ENDS UNIX|WIN32
+#                       [PLUGINS <where the host's plugins folder is>] [USE <what the module is for>])
+# Target plugin_zip: the module, res/, presets/ and the install note (the
+# template configured with the system, the folder's name and the module's
+# file name, PLUGINS and USE) in a folder FOLDER, zipped.
 function(pointsmith_plugin_zip)
-	cmake_parse_arguments(ARG "" "MODULE;PLUGIN_DIR;ZIP;SYSTEM;PLUGINS;LINE_ENDS;KIND;USE" "" ${ARGN})
+	cmake_parse_arguments(ARG "" "MODULE;PLUGIN_DIR;ZIP;FOLDER;NOTE;SYSTEM;PLUGINS;LINE_ENDS;USE" "" ${ARGN})
 	set(package_root ${CMAKE_BINARY_DIR}/package)
 	set(POINTSMITH_PACKAGE_SYSTEM ${ARG_SYSTEM})
+	set(POINTSMITH_PACKAGE_FOLDER ${ARG_FOLDER})
 	set(POINTSMITH_PACKAGE_PLUGINS ${ARG_PLUGINS})
-	set(POINTSMITH_PACKAGE_KIND "${ARG_KIND}")
 	set(POINTSMITH_PACKAGE_USE "${ARG_USE}")
 	# The note's own lines get the system's line ends from configure_file;
 	# those inside the text need them too.
@@ -40,14 +40,15 @@ function(pointsmith_plugin_zip)
 	get_target_property(prefix ${ARG_MODULE} PREFIX)
 	get_target_property(suffix ${ARG_MODULE} SUFFIX)
 	set(POINTSMITH_MODULE_FILE ${prefix}${ARG_MODULE}${suffix})
-	configure_file(${POINTSMITH_INSTALL_NOTE} ${package_root}/INSTALL.txt @ONLY NEWLINE_STYLE ${ARG_LINE_ENDS})
+	configure_file(${ARG_NOTE} ${package_root}/INSTALL.txt @ONLY NEWLINE_STYLE ${ARG_LINE_ENDS})
+	set(folder ${package_root}/${ARG_FOLDER})
 	add_custom_target(plugin_zip
-		COMMAND ${CMAKE_COMMAND} -E rm -rf ${package_root}/pointsmith ${ARG_ZIP}
-		COMMAND ${CMAKE_COMMAND} -E make_directory ${package_root}/pointsmith
-		COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${ARG_MODULE}> ${package_root}/INSTALL.txt ${package_root}/pointsmith
-		COMMAND ${CMAKE_COMMAND} -E copy_directory ${ARG_PLUGIN_DIR}/res ${package_root}/pointsmith/res
-		COMMAND ${CMAKE_COMMAND} -E copy_directory ${ARG_PLUGIN_DIR}/presets ${package_root}/pointsmith/presets
-		COMMAND ${CMAKE_COMMAND} -E tar cf ${ARG_ZIP} --format=zip pointsmith
+		COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder} ${ARG_ZIP}
+		COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+		COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${ARG_MODULE}> ${package_root}/INSTALL.txt ${folder}
+		COMMAND ${CMAKE_COMMAND} -E copy_directory ${ARG_PLUGIN_DIR}/res ${folder}/res
+		COMMAND ${CMAKE_COMMAND} -E copy_directory ${ARG_PLUGIN_DIR}/presets ${folder}/presets
+		COMMAND ${CMAKE_COMMAND} -E tar cf ${ARG_ZIP} --format=zip ${ARG_FOLDER}
 		WORKING_DIRECTORY ${package_root}
 		DEPENDS ${ARG_MODULE} plugin_layout
 		COMMENT "Packing ${ARG_ZIP}"

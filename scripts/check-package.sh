@@ -1,7 +1,8 @@
 #!/bin/sh
-# check-package.sh ZIP TOOL...: unpacks a plug-in zip into a plugins folder of
-# its own, as a user installs it, and checks that it holds the plug-in folder
-# and nothing else, and that the host (TOOL..., a pointsmith-host command)
+# check-package.sh ZIP TOOL...: unpacks a headless plug-in zip into a folder
+# of its own, as a user does, and checks that it holds the folder
+# pointsmith-headless and nothing else, that its install note says where the
+# module runs, and that the headless host (TOOL..., a pointsmith-host command)
 # loads the unpacked module with its icon and a preset of its catalogue.
 set -eu
 export LC_ALL=C
@@ -15,10 +16,11 @@ fail() {
 	echo "$zip: $*" >&2
 	exit 1
 }
-[ "$(ls "$plugins")" = pointsmith ] || fail "holds $(ls "$plugins" | tr '\n' ' ')instead of one folder pointsmith"
-folder=$plugins/pointsmith
+[ "$(ls "$plugins")" = pointsmith-headless ] || fail "holds $(ls "$plugins" | tr '\n' ' ')instead of one folder pointsmith-headless"
+folder=$plugins/pointsmith-headless
 module=$(ls "$folder" | grep -E '^pointsmith\.(xso64|xdl64|xlib)$') || fail "holds no module"
-[ "$(ls "$folder" | tr '\n' ' ')" = "INSTALL.txt $module presets res " ] || fail "pointsmith/ holds $(ls "$folder" | tr '\n' ' ')"
+[ "$(ls "$folder" | tr '\n' ' ')" = "INSTALL.txt $module presets res " ] || fail "pointsmith-headless/ holds $(ls "$folder" | tr '\n' ' ')"
+grep -q 'It runs only in pointsmith-host' "$folder/INSTALL.txt" || fail "the install note does not say the module runs only in pointsmith-host"
 [ -f "$folder/res/pointsmith.tif" ] || fail "has no icon"
 
 info=$("$@" --module "$folder/$module" info)
@@ -26,4 +28,4 @@ echo "$info" | grep -q '"icon":\[64,64\]' || fail "the module did not load with 
 preset=$(ls "$folder/presets" | grep '\.arr$' | head -n 1)
 [ -n "$preset" ] || fail "has no presets"
 "$@" --module "$folder/$module" preset show "$folder/presets/$preset" | grep -q '"loaded":true' || fail "presets/$preset does not load"
-echo "$zip: pointsmith/ with $module, res/, $(ls "$folder/presets" | grep -c '\.arr$') presets and INSTALL.txt; the module loads"
+echo "$zip: pointsmith-headless/ with $module, res/, $(ls "$folder/presets" | grep -c '\.arr$') presets and INSTALL.txt; the module loads"

@@ -13,5 +13,6 @@ folder=$plugins/pointsmith
 [ "$(ls "$plugins")" = pointsmith ] || { echo "$zip: holds $(ls "$plugins" | tr '\n' ' ')instead of one folder pointsmith" >&2; exit 1; }
 [ "$(ls "$folder" | tr '\n' ' ')" = "INSTALL.txt pointsmith.xso64 presets res " ] || { echo "$zip: pointsmith/ holds $(ls "$folder" | tr '\n' ' ')" >&2; exit 1; }
 [ -f "$folder/res/pointsmith.tif" ] || { echo "$zip: has no icon" >&2; exit 1; }
+grep -q "glibc 2.17 or later" "$folder/INSTALL.txt" || { echo "$zip: the install note does not state the oldest glibc" >&2; exit 1; }
 "$2" "$folder/pointsmith.xso64" > /dev/null
 echo "$zip: pointsmith/ with pointsmith.xso64, res/, $(ls "$folder/presets" | grep -c '\.arr$') presets and INSTALL.txt; the module loads"

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -eu
 
-packages="cmake ninja-build g++ make binutils libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev gcovr"
+packages="cmake ninja-build g++ make binutils python3 libgtest-dev libgmock-dev libbenchmark-dev libtiff-dev nlohmann-json3-dev libcli11-dev clang libclang-rt-14-dev gcovr"
 
 # `install-deps.sh windows`: what the Windows build needs on top: the mingw-w64
 # cross compiler, wine to run its tests, and GoogleTest's sources.

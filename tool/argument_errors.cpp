@@ -81,7 +81,7 @@ std::string ArgumentError(const CLI::App& app, const std::vector<std::string>& w
 				return "unknown option '" + name + "'" + (nearest.empty() ? " (see --help)" : nearest);
 			}
 			// An option's value is the next word unless it came with '='.
-			if (option->get_type_size_max() > 0 && name.size() == word.size())
+			if (option->get_items_expected_min() > 0 && name.size() == word.size())
 				++i;
 		}
 		else if (!Commands(command).empty())

@@ -107,6 +107,9 @@ std::string DescribeText(const headless::resources::Description& description, co
 		if (element.group == 0 && (next == 1 || parameters[next - 2].element->group != 0))
 			table.Line(JoinedLabels(languages.OfDescription()));
 		std::string defaultText = ValueText(described.defaultValue);
+		// A switch a new arrow does not hold reads as off.
+		if (described.defaultValue.is_null() && element.kind == ElementKind::Bool)
+			defaultText = "not set (off)";
 		if (described.defaultValue.is_number_integer() && !element.cycle.empty())
 			defaultText += " " + JoinedLabels(languages.OfCycleEntry(element.id, described.defaultValue.get<std::int32_t>()));
 		if (described.defaultValue.is_number_float() && !ShownValue(element, described.defaultValue.get<double>()).empty())

@@ -7,6 +7,7 @@
 #include "tool/parameter_input.h"
 #include "tool/point_input.h"
 #include "tool/preset_diagnosis.h"
+#include "tool/product.h"
 
 namespace tool
 {
@@ -53,8 +54,41 @@ void CheckOutlineFormat(const OutlineFormat& format)
 	throw InputError(named + (options.size() == 1 ? " belongs" : " belong") + " to --format svg, not " + format.kind);
 }
 
+namespace
+{
+
+// The picture of the arrow's contour. Numbers at every point of a rounded
+// outline would crowd its arcs, so they go to the corners of the outline the
+// arrow gives with rounding off.
+std::string Picture(Session& session, headless::Object* arrow, const Contour& contour, const OutlineFormat& format, const OutlinePath& path,
+	std::ostream& err)
+{
+	SvgOptions options;
+	options.axes = format.axes;
+	options.order = format.order;
+	options.unitsPerPixel = format.unitsPerPixel;
+	for (std::size_t i = 0; i + 2 < path.points.size(); i += 3)
+		options.path.push_back({ path.points[i], path.points[i + 1], path.points[i + 2] });
+	options.pathClosed = path.closed;
+	const headless::Value& rounding = arrow->data.Get(ARROW_ROUND);
+	if (format.order && std::holds_alternative<bool>(rounding) && std::get<bool>(rounding))
+	{
+		// The host rebuilds the contour only for a changed arrow.
+		arrow->data.Set(ARROW_ROUND, false);
+		session.Host().scene.Touch(*arrow, C4DOS_DIRTY_DATA);
+		options.corners = TakeContour(session.Host(), arrow).points;
+		arrow->data.Set(ARROW_ROUND, true);
+		session.CheckProtocol();
+	}
+	if (!SvgHoldsContour(contour, options))
+		err << "pointsmith-host: warning: at --scale " << format.unitsPerPixel << " the outline does not fit the picture and is cut off\n";
+	return ContourSvg(contour, options);
+}
+
+} // namespace
+
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, const OutlinePath& path,
-	std::ostream& out)
+	std::ostream& out, std::ostream& err)
 {
 	headless::Object* arrow = session.NewArrow(empty, {});
 	if (!format.preset.empty() && !session.LoadPreset(arrow, format.preset))
@@ -65,16 +99,7 @@ int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& e
 	const Contour contour = TakeContour(session.Host(), arrow);
 	session.CheckProtocol();
 	if (format.kind == "svg")
-	{
-		SvgOptions options;
-		options.axes = format.axes;
-		options.order = format.order;
-		options.unitsPerPixel = format.unitsPerPixel;
-		for (std::size_t i = 0; i + 2 < path.points.size(); i += 3)
-			options.path.push_back({ path.points[i], path.points[i + 1], path.points[i + 2] });
-		options.pathClosed = path.closed;
-		out << ContourSvg(contour, options);
-	}
+		out << Picture(session, arrow, contour, format, path, err);
 	else if (format.kind == "obj")
 		out << ContourObj(contour);
 	else

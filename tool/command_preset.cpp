@@ -1,5 +1,6 @@
 #include <charconv>
 
+#include "headless/paths.h"
 #include "tool/commands.h"
 #include "tool/json_output.h"
 #include "tool/preset_diagnosis.h"
@@ -31,12 +32,21 @@ std::string SetText(const Json& value)
 	return value.dump();
 }
 
+// The file a preset name stands for: the name with the preset suffix added
+// unless it ends in it, as the arrow's save button names the file it writes
+// ("My Arrow v1.2" is "My Arrow v1.2.arr").
+std::string PresetFile(const std::string& name)
+{
+	return name.empty() || headless::HasSuffix(name, PRESET_SUFFIX) ? name : name + "." + PRESET_SUFFIX;
+}
+
 } // namespace
 
-int RunPresetShow(Session& session, const std::string& file, const std::string& format, std::ostream& out, std::ostream& err)
+int RunPresetShow(Session& session, const std::string& name, const std::string& format, std::ostream& out, std::ostream& err)
 {
 	headless::Object* arrow = session.NewArrow(false, {});
 	headless::Host& host = session.Host();
+	const std::string file = PresetFile(name);
 	const bool loaded = session.LoadPreset(arrow, file);
 	Json values = Json::object();
 	for (std::int32_t id : PRESET_PARAMETERS)

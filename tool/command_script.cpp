@@ -40,8 +40,8 @@ int RunScript(Session& session, const std::string& text, std::ostream& out, std:
 	std::string line;
 	for (int number = 1; std::getline(lines, line); ++number)
 	{
-		// A file's errors read as the tool's others, FILE:LINE: reason; standard input's as line N: reason.
-		const std::string where = file == "-" ? "line " + std::to_string(number) + ": " : "pointsmith-host: " + file + ":" + std::to_string(number) + ": ";
+		// Errors read as the tool's others: FILE:LINE: reason, or line N: reason for standard input.
+		const std::string where = "pointsmith-host: " + (file == "-" ? "line " + std::to_string(number) : file + ":" + std::to_string(number)) + ": ";
 		try
 		{
 			if (line.size() > LONGEST_LINE)

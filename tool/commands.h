@@ -38,10 +38,12 @@ int RunParams(Session& session, bool empty, const std::vector<ParameterEdit>& ed
 // RunParams does, "text" is a table with the groups as headings.
 int RunDescribe(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const std::string& format, std::ostream& out);
 
-// Loads FILE into a new arrow through its load button and prints whether it
-// loaded and the arrow's preset values after the attempt; 1 when not loaded.
-// `format` "text" prints the values alone, one NAME=VALUE a line as --set takes them.
-int RunPresetShow(Session& session, const std::string& file, const std::string& format, std::ostream& out, std::ostream& err);
+// Loads the preset NAME (with the preset suffix added unless it ends in it,
+// as a save adds it) into a new arrow through its load button and prints
+// whether it loaded and the arrow's preset values after the attempt; 1 when
+// not loaded. `format` "text" prints the values alone, one NAME=VALUE a line
+// as --set takes them.
+int RunPresetShow(Session& session, const std::string& name, const std::string& format, std::ostream& out, std::ostream& err);
 
 // Saves a new arrow with the edits through its save button, the dialog
 // answered with FILE; prints the preset's path, 1 when none was written.
@@ -76,9 +78,10 @@ std::string ScaleProblem(const std::string& text);
 void CheckOutlineFormat(const OutlineFormat& format);
 
 // The contour of a new arrow, following `path` when it has points; an SVG
-// draws the path under the outline.
+// draws the path under the outline, and a picture whose --scale cuts the
+// outline off is warned of on `err`.
 int RunOutline(Session& session, bool empty, const std::vector<ParameterEdit>& edits, const OutlineFormat& format, const OutlinePath& path,
-	std::ostream& out);
+	std::ostream& out, std::ostream& err);
 
 // A script's text: FILE, or standard input for "-". Throws InputError saying
 // why when it cannot be read (no such file, a directory, ...).
@@ -86,8 +89,8 @@ std::string ReadScript(const std::string& file);
 
 // Runs a script line by line (tool/script/script.h), a byte-order mark at
 // its start skipped. A line that cannot run stops it with
-// "pointsmith-host: FILE:N: reason" on `err` ("line N: reason" for standard
-// input, FILE "-"): exit 2 for bad input, 3 for a protocol fault of the
+// "pointsmith-host: FILE:N: reason" on `err` ("pointsmith-host: line N:
+// reason" for standard input, FILE "-"): exit 2 for bad input, 3 for a protocol fault of the
 // module, 1 when the module gave no contour to print.
 int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err, const std::string& file = "-");
 

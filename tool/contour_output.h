@@ -44,12 +44,19 @@ struct SvgOptions
 	double unitsPerPixel = 0.0; // a fixed scale; 0 fits the outline and the path to the view
 	std::vector<headless::Vector3> path; // the path the arrow follows, in the outline's space; none: no path
 	bool pathClosed = false;
+	// With `order`, the points numbered instead of the contour's own, in the
+	// contour's plane: the corners of a rounded outline before rounding.
+	std::vector<headless::Vector3> corners;
 };
 
 // The outline filled and stroked, drawn in the plane it lies in over the
 // path it follows, thin and grey, with a caption that names the plane and
 // the scale.
 std::string ContourSvg(const Contour& contour, const SvgOptions& options);
+
+// Whether the whole outline lies inside the drawing at the options' scale;
+// a fitted view always holds it.
+bool SvgHoldsContour(const Contour& contour, const SvgOptions& options);
 
 // The closed polyline as a Wavefront OBJ file.
 std::string ContourObj(const Contour& contour);

@@ -160,7 +160,7 @@ void DrawCaption(std::ostringstream& svg, const Plane& plane, const ViewMapping&
 		<< "<text class=\"scale\" x=\"90\" y=\"" << bottom << "\">1 px = " << Units(unitsPerPixel) << "</text>"
 		<< "<path stroke=\"#4a5568\" stroke-width=\"1.5\" fill=\"none\" d=\"M" << Number(barRight - bar) << ' ' << top << "V" << bottom << "M"
 		<< Number(barRight - bar) << ' ' << middle << "H" << Number(barRight) << "M" << Number(barRight) << ' ' << top << "V" << bottom << "\"/>"
-		<< "<text x=\"" << VIEW_WIDTH - 10.0 << "\" y=\"" << bottom << "\" text-anchor=\"end\">" << Units(length) << "</text></g>\n";
+		<< "<text class=\"bar\" x=\"" << VIEW_WIDTH - 10.0 << "\" y=\"" << bottom << "\" text-anchor=\"end\">" << Units(length) << "</text></g>\n";
 }
 
 void DrawNumbers(std::ostringstream& svg, const std::vector<Point2>& points, const Obstacles& obstacles)
@@ -175,18 +175,36 @@ void DrawNumbers(std::ostringstream& svg, const std::vector<Point2>& points, con
 	svg << "</g>\n";
 }
 
+std::vector<Point2> InView(const std::vector<headless::Vector3>& points, const ViewMapping& view, const Plane& plane)
+{
+	std::vector<Point2> mapped;
+	for (const headless::Vector3& p : points)
+		mapped.push_back({ view.X(p[static_cast<std::size_t>(plane.u)]), view.Y(p[static_cast<std::size_t>(plane.v)]) });
+	return mapped;
+}
+
+// What the view fits: the outline and the path it follows.
+std::vector<headless::Vector3> Drawn(const Contour& contour, const SvgOptions& options)
+{
+	std::vector<headless::Vector3> drawn = contour.points;
+	drawn.insert(drawn.end(), options.path.begin(), options.path.end());
+	return drawn;
+}
+
 } // namespace
+
+bool SvgHoldsContour(const Contour& contour, const SvgOptions& options)
+{
+	const Plane plane = PlaneOf(contour);
+	const std::vector<Point2> points = InView(contour.points, ViewMapping(Drawn(contour, options), plane, options.axes, options.unitsPerPixel), plane);
+	return std::all_of(points.begin(), points.end(), [](const Point2& p) { return p.x >= 0.0 && p.x <= VIEW_WIDTH && p.y >= 0.0 && p.y <= DRAWING_HEIGHT; });
+}
 
 std::string ContourSvg(const Contour& contour, const SvgOptions& options)
 {
 	const Plane plane = PlaneOf(contour);
-	std::vector<headless::Vector3> drawn = contour.points;
-	drawn.insert(drawn.end(), options.path.begin(), options.path.end());
-	const ViewMapping view(drawn, plane, options.axes, options.unitsPerPixel);
-	const auto inView = [&](const headless::Vector3& p) { return Point2 { view.X(p[static_cast<std::size_t>(plane.u)]), view.Y(p[static_cast<std::size_t>(plane.v)]) }; };
-	std::vector<Point2> points;
-	for (const headless::Vector3& p : contour.points)
-		points.push_back(inView(p));
+	const ViewMapping view(Drawn(contour, options), plane, options.axes, options.unitsPerPixel);
+	const std::vector<Point2> points = InView(contour.points, view, plane);
 
 	std::ostringstream svg;
 	svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " << VIEW_WIDTH << ' ' << VIEW_HEIGHT << "\" width=\"" << VIEW_WIDTH << "\" height=\""
@@ -201,8 +219,9 @@ std::string ContourSvg(const Contour& contour, const SvgOptions& options)
 	if (!options.path.empty())
 	{
 		svg << "<" << (options.pathClosed ? "polygon" : "polyline") << " class=\"path\" fill=\"none\" stroke=\"#9aa3b1\" stroke-width=\"1.5\" points=\"";
-		for (std::size_t i = 0; i < options.path.size(); ++i)
-			svg << (i ? " " : "") << Number(inView(options.path[i]).x) << ',' << Number(inView(options.path[i]).y);
+		const std::vector<Point2> path = InView(options.path, view, plane);
+		for (std::size_t i = 0; i < path.size(); ++i)
+			svg << (i ? " " : "") << Number(path[i].x) << ',' << Number(path[i].y);
 		svg << "\"/>\n";
 	}
 	svg << "<polygon fill=\"#f4a340\" fill-opacity=\"0.85\" stroke=\"#7a3d08\" stroke-width=\"2\" stroke-linejoin=\"round\" points=\"";
@@ -210,7 +229,7 @@ std::string ContourSvg(const Contour& contour, const SvgOptions& options)
 		svg << (i ? " " : "") << Number(points[i].x) << ',' << Number(points[i].y);
 	svg << "\"/>\n";
 	if (options.order)
-		DrawNumbers(svg, points, axes);
+		DrawNumbers(svg, options.corners.empty() ? points : InView(options.corners, view, plane), axes);
 	svg << "</g>\n";
 	DrawCaption(svg, plane, view);
 	svg << "</svg>\n";

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
 	preset->require_subcommand(1);
 	std::string presetFile;
 	CLI::App* presetShow = preset->add_subcommand("show", "load FILE into a new arrow and show its preset values");
-	presetShow->add_option("FILE", presetFile, "the preset file")->required();
+	presetShow->add_option("FILE", presetFile, "the preset file; .arr is added unless FILE ends in it, as save adds it")->required();
 	std::string presetFormat = "json";
 	presetShow->add_option("--format", presetFormat, "json (default) or text, one NAME=VALUE a line")->check(CLI::IsMember({ "json", "text" }));
 	CLI::App* presetSave = preset->add_subcommand("save", "save a new arrow as FILE");
@@ -127,7 +127,7 @@ int main(int argc, char** argv)
 	tool::OutlineFormat format;
 	outline->add_option("--format", format.kind, "json (default), svg or obj")->check(CLI::IsMember({ "json", "svg", "obj" }));
 	outline->add_flag("--axis", format.axes, "svg: draw the axes through the origin");
-	outline->add_flag("--order", format.order, "svg: number the points in their order");
+	outline->add_flag("--order", format.order, "svg: number the points in their order (a rounded outline's corners before rounding)");
 	outline->add_option("--scale", format.unitsPerPixel, "svg: draw at this many scene units a pixel instead of fitting the view")
 		->type_name("UNITS_PER_PIXEL")
 		->check(CLI::Validator([](const std::string& text) {
@@ -193,7 +193,7 @@ int main(int argc, char** argv)
 		if (*info)
 			return Flushed(output, tool::RunInfo(session, std::cout));
 		if (*outline)
-			return Flushed(output, tool::RunOutline(session, outlineOptions.empty, edits, format, path, std::cout));
+			return Flushed(output, tool::RunOutline(session, outlineOptions.empty, edits, format, path, std::cout, std::cerr));
 		if (*presetShow)
 			return Flushed(output, tool::RunPresetShow(session, presetFile, presetFormat, std::cout, std::cerr));
 		if (*presetSave)

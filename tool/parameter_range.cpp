@@ -95,4 +95,17 @@ std::optional<std::string> RangeWarning(const DescriptionElement& parameter, con
 	return parameter.symbol + " = " + typed + " is outside " + RangeText(parameter) + " of the attribute manager";
 }
 
+std::optional<std::string> DegreeNote(const DescriptionElement& parameter, const headless::Value& value, const std::string& typed)
+{
+	const std::optional<double> number = NumberOf(value);
+	if (!number || parameter.unit != "DEGREE")
+		return std::nullopt;
+	char degrees[32];
+	std::snprintf(degrees, sizeof degrees, "%.1f", *number * 180.0 / std::numbers::pi);
+	std::string shown = degrees;
+	if (shown.ends_with(".0"))
+		shown.resize(shown.size() - 2);
+	return parameter.symbol + " = " + typed + " is in radians (" + shown + " degrees)";
+}
+
 } // namespace tool

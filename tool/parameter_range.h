@@ -28,6 +28,11 @@ std::string ShownValue(const headless::resources::DescriptionElement& parameter,
 // range or the value is no number.
 std::optional<std::string> RangeWarning(const headless::resources::DescriptionElement& parameter, const headless::Value& value, const std::string& typed);
 
+// "NAME = TYPED is in radians (286.5 degrees)" for a DEGREE number, which is
+// stored in radians while the attribute manager shows degrees; none for
+// other units and for a value that is no number.
+std::optional<std::string> DegreeNote(const headless::resources::DescriptionElement& parameter, const headless::Value& value, const std::string& typed);
+
 } // namespace tool
 
 #endif

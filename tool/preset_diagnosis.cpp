@@ -188,6 +188,13 @@ std::string Failed(const char* doing, const FileEvent& event, const std::string&
 	return std::string(doing) + " " + Quoted(path) + ": " + headless::Describe(event.problem);
 }
 
+// Whether the file's first record, read whole, is a preset's header. The
+// module takes any header, but a file that starts otherwise was never a preset.
+bool StartsAsPreset(const std::vector<const FileEvent*>& reads)
+{
+	return reads.size() >= 2 && Whole(*reads[0]) && Whole(*reads[1]) && TextOf(*reads[1]) == PRESET_HEADER;
+}
+
 std::string WhyNotLoaded(const headless::Host& host, const Description& description, const std::string& file)
 {
 	const std::vector<const FileEvent*> events = SinceLastOpen(host.fileHistory, "read");
@@ -205,20 +212,22 @@ std::string WhyNotLoaded(const headless::Host& host, const Description& descript
 	}
 
 	std::vector<Record> records = PresetRecords(description, true, false);
-	const Layout layout = Lay(Accesses(events, "files.read_"), description, true, records);
+	const std::vector<const FileEvent*> reads = Accesses(events, "files.read_");
+	const Layout layout = Lay(reads, description, true, records);
 	if (layout.complete == records.size())
 		return std::string();
 	const Record& record = records[layout.complete];
+	const std::string other = StartsAsPreset(reads) ? std::string() : "not a Pointsmith preset: ";
 	if (layout.stopped)
 	{
 		const std::int64_t end = layout.stopped->position + layout.stopped->done;
-		return end == 0 ? "the file is empty" : "file ends in " + Named(layout.complete, record) + " at byte " + std::to_string(end);
+		return end == 0 ? "the file is empty" : other + "file ends in " + Named(layout.complete, record) + " at byte " + std::to_string(end);
 	}
 	if (!layout.started.empty())
-		return RefusedLength(layout.complete, record, *layout.started.front());
+		return other + RefusedLength(layout.complete, record, *layout.started.front());
 	if (layout.complete == 0)
 		return std::string();
-	return RefusedValue(layout.complete - 1, records[layout.complete - 1], layout.last);
+	return other + RefusedValue(layout.complete - 1, records[layout.complete - 1], layout.last);
 }
 
 // Why the module refused to store the text record `record` of `arrow`.

@@ -20,16 +20,20 @@ constexpr std::int32_t ARROW_PATH = 10470;
 constexpr std::int32_t ARROW_PRESET_LOAD = 10200;
 constexpr std::int32_t ARROW_PRESET_SAVE = 10210;
 
+// The switch that rounds the outline's corners.
+constexpr std::int32_t ARROW_ROUND = 10440;
+
 // The parameters a preset file holds, in the file's order.
 constexpr std::int32_t PRESET_PARAMETERS[] = { 10190, 10030, 10040, 10080, 10130, 10140, 10150, 10160, 10170, 10180, 10020, 10000, 10010,
 	10050, 10060, 10070, 10090, 10100, 10110, 10120, 2300, 2301, 1001, 1003, 1004, 1005 };
 
 // A preset file: its suffix, and its records in the file's order: three
-// marker texts (PRESET_MARKERS), the parameters (PRESET_PARAMETERS), and an
+// marker texts (PRESET_MARKERS, the first the header PRESET_HEADER), the parameters (PRESET_PARAMETERS), and an
 // end marker the module writes but does not read. Only the versions in
 // PRESET_VERSIONS_WITH_DOUBLE hold PRESET_DOUBLE_RECORDS; older files go
 // from the head thickness straight to the shaft.
 constexpr const char* PRESET_SUFFIX = "arr";
+constexpr const char* PRESET_HEADER = "# Pointsmith preset file";
 constexpr const char* PRESET_MARKERS[] = { "header", "version", "start marker" };
 constexpr const char* PRESET_END_MARKER = "end marker";
 constexpr const char* PRESET_VERSIONS_WITH_DOUBLE[] = { "# Version 1.3", "# Version 1.2" };

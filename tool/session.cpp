@@ -25,7 +25,7 @@ Session::Session(const std::filesystem::path& moduleFile, std::ostream& warnings
 std::vector<std::pair<std::int32_t, headless::Value>> Session::ResolveEdits(const std::vector<ParameterEdit>& edits) const
 {
 	std::vector<std::pair<std::int32_t, headless::Value>> changes;
-	std::vector<std::string> warnings;
+	std::vector<std::string> remarks;
 	for (const ParameterEdit& edit : edits)
 	{
 		const auto& parameter = FindParameter(*_arrowType->description, edit.name);
@@ -35,12 +35,14 @@ std::vector<std::pair<std::int32_t, headless::Value>> Session::ResolveEdits(cons
 		if (edit.value)
 		{
 			if (std::optional<std::string> warning = RangeWarning(parameter, changes.back().second, *edit.value))
-				warnings.push_back(*warning);
+				remarks.push_back("warning: " + *warning);
+			if (std::optional<std::string> note = DegreeNote(parameter, changes.back().second, *edit.value))
+				remarks.push_back("note: " + *note);
 		}
 	}
-	// Only edits that all apply are warned of.
-	for (const std::string& warning : warnings)
-		_warnings << "pointsmith-host: warning: " << warning << '\n';
+	// Only edits that all apply are remarked on.
+	for (const std::string& remark : remarks)
+		_warnings << "pointsmith-host: " << remark << '\n';
 	return changes;
 }
 

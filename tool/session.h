@@ -39,7 +39,8 @@ class Session
 {
 public:
 	// Starts the module; throws HostError with the reason when it does not
-	// start. Edits outside the attribute manager's range are warned of on `warnings`.
+	// start. Edits outside the attribute manager's range are warned of on `warnings`,
+	// and degree values noted as read in radians.
 	explicit Session(const std::filesystem::path& moduleFile, std::ostream& warnings = std::cerr);
 
 	headless::Host& Host() { return _host; }

@@ -2,7 +2,8 @@
 # A module exports exactly c4d_main and g_maxon, and imports nothing of the
 # host by name: it needs only the C and C++ runtime libraries (and a
 # sanitizer's runtime in a sanitizer build), and each symbol it imports is
-# defined by one of them.
+# defined by one of them, in a version the oldest Linux the host's builds run
+# on has: glibc 2.17, libstdc++ GLIBCXX_3.4 and CXXABI_1.3, libgcc_s of GCC 4.8.
 set -eu
 module="$1"
 
@@ -31,6 +32,28 @@ foreign=$(nm -D --undefined-only "$module" | awk '{print $NF}' | sed 's/@.*//' \
 if [ -n "$foreign" ]; then
 	echo "imports that no runtime library defines:"
 	echo "$foreign"
+	exit 1
+fi
+# objdump -T: an import's version, in parentheses or not, is the field before its name.
+newer=$(objdump -T "$module" | awk '
+	function after(version, oldest,   have, most, i) {
+		split(version, have, "."); split(oldest, most, ".")
+		for (i = 1; i <= 3; i++)
+			if (have[i] + 0 != most[i] + 0)
+				return have[i] + 0 > most[i] + 0
+		return 0
+	}
+	/\*UND\*/ {
+		version = $(NF - 1); gsub(/[()]/, "", version)
+		if (version ~ /^GLIBC_[0-9.]+$/) newer = after(substr(version, 7), "2.17")
+		else if (version ~ /^GCC_[0-9.]+$/) newer = after(substr(version, 5), "4.8.0")
+		else if (version ~ /^(GLIBCXX|CXXABI)_/) newer = version != "GLIBCXX_3.4" && version != "CXXABI_1.3"
+		else newer = 0
+		if (newer) print $NF " (" version ")"
+	}')
+if [ -n "$newer" ]; then
+	echo "imports newer than glibc 2.17, GLIBCXX_3.4, CXXABI_1.3 and GCC_4.8.0:"
+	echo "$newer"
 	exit 1
 fi
 echo "exports: $exports; needs: $(echo $needed)"

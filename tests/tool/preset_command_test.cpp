@@ -42,6 +42,12 @@ TEST_F(ToolPreset, SavesWithTheSuffixAndShowsWhatItLoads)
 	ASSERT_EQ(save.exitCode, 0) << save.err;
 	EXPECT_EQ(save.out, (Scratch() / "wide.arr").string() + "\n");
 
+	// Show adds the suffix as save did, also after a dot in the name.
+	const ToolRun dotted = RunTool({ "preset", "save", (Scratch() / "My Arrow v1.2").string() });
+	EXPECT_EQ(dotted.out, (Scratch() / "My Arrow v1.2.arr").string() + "\n");
+	for (const char* name : { "wide", "My Arrow v1.2" })
+		EXPECT_EQ(RunTool({ "preset", "show", (Scratch() / name).string() }).exitCode, 0) << name;
+
 	const ToolRun show = RunTool({ "preset", "show", (Scratch() / "wide.arr").string() });
 	ASSERT_EQ(show.exitCode, 0) << show.err;
 	const Json result = Json::parse(show.out);
@@ -144,6 +150,7 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 	Write(Scratch() / "nan.arr", plain.substr(0, 78) + "\x7f\xc0\x00\x00" + plain.substr(82));
 	Write(Scratch() / "latin1.arr", plain.substr(0, 73) + std::string("\0\0\0\2\xe9\0", 6) + plain.substr(78));
 	Write(Scratch() / "wide.arr", plain);
+	Write(Scratch() / "notes.arr", std::string("\0\0\0\x07# Todo\0", 11));
 	// Version 1.1 has no double-arrow records (bytes 96 to 104 here): the shaft follows the head.
 	Write(Scratch() / "old.arr", plain.substr(0, 29) + std::string("\0\0\0\x0e# Version 1.1\0", 18) + plain.substr(47, 49) + plain.substr(105, 4));
 	std::filesystem::create_directories(Scratch() / "folder.arr");
@@ -166,11 +173,13 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		{ { "outline", "--preset", at + "cut.arr" }, at + "cut.arr was not loaded: file ends in record 17 (ARROW_TAIL_NOTCH) at byte 142" },
 		{ { "preset", "show", at + "old.arr" }, at + "old.arr was not loaded: file ends in record 12 (ARROW_SHAFT_LENGTH) at byte 100" },
 		{ { "preset", "show", at + "empty.arr" }, at + "empty.arr was not loaded: the file is empty" },
-		{ { "preset", "show", at + "README.arr" }, at + "README.arr was not loaded: record 1 (header) at byte 0 claims 589320303 bytes, the file has 28 after it" },
+		{ { "preset", "show", at + "README.arr" }, at + "README.arr was not loaded: not a Pointsmith preset: record 1 (header) at byte 0 claims 589320303 bytes, the file has 28 after it" },
+		{ { "preset", "show", at + "notes" }, at + "notes.arr was not loaded: not a Pointsmith preset: file ends in record 2 (version) at byte 11" },
 		{ { "preset", "show", at + "nan.arr" }, at + "nan.arr was not loaded: record 5 (ARROW_HEAD_LENGTH) at byte 78 holds nan, not a finite number" },
 		{ { "preset", "show", at + "latin1.arr" }, at + "latin1.arr was not loaded: record 4 (ARROW_PRESET_NAME) at byte 73 is not UTF-8 text" },
 		{ { "preset", "show", at + "folder.arr" }, at + "folder.arr was not loaded: not a regular file (a folder)" },
-		{ { "preset", "show", at + "wide" }, at + "wide was not loaded: no such file (wide.arr exists)" },
+		{ { "outline", "--preset", at + "wide" }, at + "wide was not loaded: no such file (wide.arr exists)" },
+		{ { "preset", "show", at + "narrow" }, at + "narrow.arr was not loaded: no such file" },
 		{ { "preset", "show", at + "narrow.arr" }, at + "narrow.arr was not loaded: no such file" },
 		{ { "preset", "show", "" }, "'' was not loaded: the name is empty" },
 		{ { "preset", "save", at + "huge", "--set", "ARROW_HEAD_LENGTH=1e39" }, "no preset was written for " + at + "huge: ARROW_HEAD_LENGTH = 1e+39 does not fit a preset's 32-bit float" },

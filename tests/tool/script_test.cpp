@@ -49,7 +49,7 @@ void ExpectStop(const std::string& text, int line, const std::string& reason, co
 {
 	const ToolRun run = Script(text);
 	EXPECT_EQ(run.exitCode, 2) << text;
-	EXPECT_EQ(run.err, "line " + std::to_string(line) + ": " + reason + "\n") << text;
+	EXPECT_EQ(run.err, "pointsmith-host: line " + std::to_string(line) + ": " + reason + "\n") << text;
 	EXPECT_EQ(run.out, printedBefore) << text;
 }
 
@@ -185,15 +185,15 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("set x 1 2\n", 1, "unknown object 'x'");
 	ExpectStop("new null n\nundo\nprint n\n", 3, "'n' is not in the scene");
 	ExpectStop("new arrow a\nset a ARROW_NOTHING 1\n", 2, "unknown parameter 'ARROW_NOTHING'");
-	ExpectStop("new null n\nset n SPLINEOBJECT_CLOSED 1\n", 2, "unknown parameter 'SPLINEOBJECT_CLOSED' (a host object's parameters are IDs)");
+	ExpectStop("new null n\nset n SPLINEOBJECT_CLOSED 1\n", 2, "unknown parameter 'SPLINEOBJECT_CLOSED' (a host object's parameters are IDs or the names of the host's headers)");
 	ExpectStop("new arrow a\nset a ARROW_RESET 1\n", 2, "ARROW_RESET is a button and holds no value");
 	ExpectStop("new arrow a\npress a ARROW_SHAFT_LENGTH\n", 2, "ARROW_SHAFT_LENGTH is not a button");
 	ExpectStop("new null n\npress n 7\n", 2, "7 is not a button");
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
 	const std::string printUsage = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-								   "print messages REF, print contour REF, print REF matrix, print builds REF";
-	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n", "print builds\n" })
+								   "print messages REF, print contour REF, print REF matrix, print builds REF, print names REF";
+	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n", "print builds\n", "print names\n" })
 		ExpectStop(line, 1, printUsage);
 	ExpectStop("new null n\nmatrix n 0,0,0 1,0,0 0,1,0\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
 	ExpectStop("new null n\nmatrix n 0,0 1,0,0 0,1,0 0,0,1\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
@@ -211,7 +211,7 @@ TEST(ScriptRun, AProtocolFaultStopsTheScriptAtTheLineThatShowedIt)
 	std::ostringstream err;
 	session.Host().protocol.Fault("atoms.remove", "an object of type 5140 in the document changed with no undo record covering it");
 	EXPECT_EQ(tool::RunScript(session, "# nothing yet\nprint tree\n", out, err), 3);
-	EXPECT_EQ(err.str(), "line 1: protocol fault: atoms.remove: an object of type 5140 in the document changed with no undo record covering it\n");
+	EXPECT_EQ(err.str(), "pointsmith-host: line 1: protocol fault: atoms.remove: an object of type 5140 in the document changed with no undo record covering it\n");
 }
 
 TEST(ScriptRun, AContourTheModuleDoesNotGiveIsTheScriptsFailure)
@@ -223,7 +223,7 @@ TEST(ScriptRun, AContourTheModuleDoesNotGiveIsTheScriptsFailure)
 	session.Host().faults.Fail("objects.alloc_spline", 1, true);
 	EXPECT_EQ(tool::RunScript(session, "new arrow a\nprint contour a\nprint tree\n", out, err), 1);
 	EXPECT_EQ(out.str(), "");
-	EXPECT_EQ(err.str(), "line 2: the module gave no contour\n");
+	EXPECT_EQ(err.str(), "pointsmith-host: line 2: the module gave no contour\n");
 }
 
 TEST(Script, ErrorsQuoteWhatTheLineSaidReadablyAndBriefly)
@@ -234,16 +234,16 @@ TEST(Script, ErrorsQuoteWhatTheLineSaidReadablyAndBriefly)
 		std::string text;
 		std::string err;
 	} cases[] = {
-		{ "\xEF\xBB\xBFnew null a\nprint nothing\n", "line 2: unknown object 'nothing'\n" },
-		{ bytes, "line 1: bad name 'a\\x00b' (letters, digits and underscores)\n" },
-		{ "\x7F" "ELF\x02\x01\x01\x1B[2J\n", "line 1: unknown command '\\x7FELF\\x02\\x01\\x01\\x1B[2J'\n" },
+		{ "\xEF\xBB\xBFnew null a\nprint nothing\n", "pointsmith-host: line 2: unknown object 'nothing'\n" },
+		{ bytes, "pointsmith-host: line 1: bad name 'a\\x00b' (letters, digits and underscores)\n" },
+		{ "\x7F" "ELF\x02\x01\x01\x1B[2J\n", "pointsmith-host: line 1: unknown command '\\x7FELF\\x02\\x01\\x01\\x1B[2J'\n" },
 		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(60'000, '7') + "x\n",
-			"line 2: bad value for ARROW_SHAFT_LENGTH (REAL): '" + std::string(64, '7') + "...' (expected a finite number)\n" },
-		{ "new arrow a\nset a ARROW_PRESET_NAME \"\xC0\xAF\"\n", "line 2: bad value for ARROW_PRESET_NAME (STRING): '\\xC0\\xAF' (expected UTF-8 text)\n" },
-		{ "new null n\nset n 5 \xFF\n", "line 2: bad value for 5 (String): '\\xFF' (expected UTF-8 text)\n" },
-		{ "new null n\nprint contour n\n", "line 2: 'n' is not an arrow\n" },
-		{ "undo depth 0\n", "line 1: usage: undo | undo depth N (N at least 1)\n" },
-		{ "new arrow a\nset a ARROW_PRESET_NAME " + std::string(64 * 1024 - 24, 'n') + "\n" + std::string(20'000'000, ' ') + "\n", "line 3: line longer than 64 KiB\n" },
+			"pointsmith-host: line 2: bad value for ARROW_SHAFT_LENGTH (REAL): '" + std::string(64, '7') + "...' (expected a finite number)\n" },
+		{ "new arrow a\nset a ARROW_PRESET_NAME \"\xC0\xAF\"\n", "pointsmith-host: line 2: bad value for ARROW_PRESET_NAME (STRING): '\\xC0\\xAF' (expected UTF-8 text)\n" },
+		{ "new null n\nset n 5 \xFF\n", "pointsmith-host: line 2: bad value for 5 (String): '\\xFF' (expected UTF-8 text)\n" },
+		{ "new null n\nprint contour n\n", "pointsmith-host: line 2: 'n' is not an arrow\n" },
+		{ "undo depth 0\n", "pointsmith-host: line 1: usage: undo | undo depth N (N at least 1)\n" },
+		{ "new arrow a\nset a ARROW_PRESET_NAME " + std::string(64 * 1024 - 24, 'n') + "\n" + std::string(20'000'000, ' ') + "\n", "pointsmith-host: line 3: line longer than 64 KiB\n" },
 	};
 	for (const auto& entry : cases)
 	{

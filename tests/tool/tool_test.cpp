@@ -100,7 +100,8 @@ TEST(ToolParams, ReadsValuesByTheDeclaredType)
 {
 	const Json params = Params({ "--set", "ARROW_DOUBLE=1", "--set", "ARROW_CLONE_COUNT=-7", "--set", "ARROW_PRESET_NAME=Wide arrow", "--set",
 		"ARROW_HEAD_LENGTH=25", "--set", "SPLINEOBJECT_ANGLE=1.5E-3" },
-		"pointsmith-host: warning: ARROW_CLONE_COUNT = -7 is outside 1.. of the attribute manager\n");
+		"pointsmith-host: warning: ARROW_CLONE_COUNT = -7 is outside 1.. of the attribute manager\n"
+		"pointsmith-host: note: SPLINEOBJECT_ANGLE = 1.5E-3 is in radians (0.1 degrees)\n");
 	EXPECT_EQ(params["10160"]["value"], true);
 	EXPECT_EQ(params["10330"]["value"], -7);
 	EXPECT_EQ(params["10190"]["value"], "Wide arrow");

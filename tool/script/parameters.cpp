@@ -1,5 +1,6 @@
 #include "tool/script/parameters.h"
 
+#include "headless/host_parameters.h"
 #include "headless/plugin_registry.h"
 #include "headless/resources/utf8.h"
 #include "tool/parameter_input.h"
@@ -35,9 +36,22 @@ Parameter FindObjectParameter(const headless::Object& object, const std::string&
 		return Parameter { element.id, element.symbol, &element };
 	}
 	std::int32_t id = 0;
-	if (!ReadInteger(name, id))
-		throw InputError("unknown parameter " + headless::resources::Quote(name) + " (a host object's parameters are IDs)");
+	if (std::optional<std::int32_t> named = headless::HostParameterId(object.Type(), name))
+		id = *named;
+	else if (!ReadInteger(name, id))
+		throw InputError("unknown parameter " + headless::resources::Quote(name) + " (a host object's parameters are IDs or the names of the host's headers)");
 	return Parameter { id, name, nullptr };
+}
+
+std::string ParameterName(const headless::Object& object, std::int32_t id)
+{
+	if (object.plugin && object.plugin->description)
+	{
+		if (const headless::resources::DescriptionElement* element = object.plugin->description->Find(id))
+			return element->symbol;
+	}
+	const std::string_view name = headless::HostParameterName(object.Type(), id);
+	return name.empty() ? std::to_string(id) : std::string(name);
 }
 
 headless::Value ReadParameterValue(const headless::Object& object, const Parameter& parameter, const std::string& text)

@@ -1,8 +1,9 @@
 // Parameters and values as a script names them. A plug-in object's
 // parameters are found in its registered description (ARROW_ names, the
 // host's parameter names it includes, or IDs) and take values by their
-// declared type; a host object's parameters are IDs, and a value is read
-// by the type of the entry the object holds, or else by its look.
+// declared type; a host object's parameters are IDs or the names of the
+// host's headers (MG_LINEAR_COUNT), and a value is read by the type of the
+// entry the object holds, or else by its look.
 #ifndef TOOL_SCRIPT_PARAMETERS_H
 #define TOOL_SCRIPT_PARAMETERS_H
 
@@ -24,6 +25,10 @@ struct Parameter
 
 // Throws InputError for a name the object does not have.
 Parameter FindObjectParameter(const headless::Object& object, const std::string& name);
+
+// The name a script gives parameter `id` of the object: its description's
+// symbol or the host's header name, else the ID.
+std::string ParameterName(const headless::Object& object, std::int32_t id);
 
 // The value `set` stores; throws InputError for a bad value, a button or a link.
 headless::Value ReadParameterValue(const headless::Object& object, const Parameter& parameter, const std::string& text);

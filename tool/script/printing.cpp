@@ -25,10 +25,10 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 }
 
 // The words print takes in place of an object.
-constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "events", "undo", "enabled", "messages", "contour", "builds" };
+constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "events", "undo", "enabled", "messages", "contour", "builds", "names" };
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
-									"print messages REF, print contour REF, print REF matrix, print builds REF";
+									"print messages REF, print contour REF, print REF matrix, print builds REF, print names REF";
 
 } // namespace
 
@@ -61,12 +61,14 @@ void Script::Print(const Words& words)
 		PrintContour(words[2]);
 	else if (is(3, "builds"))
 		PrintBuilds(Resolve(words[2]));
+	else if (is(3, "names"))
+		PrintObject(Resolve(words[2]), true);
 	else if (count == 3 && words[2].Is("matrix"))
 		PrintMatrix(Resolve(words[1]));
 	else if (count > 1 && std::any_of(std::begin(PRINT_KEYWORDS), std::end(PRINT_KEYWORDS), [&](const char* keyword) { return words[1].Is(keyword); }))
 		throw InputError(PRINT_USAGE);
 	else if (count == 2)
-		PrintObject(Resolve(words[1]));
+		PrintObject(Resolve(words[1]), false);
 	else if (count == 3)
 		PrintParameter(Resolve(words[1]), words[2]);
 	else
@@ -100,11 +102,11 @@ void Script::PrintContour(const Word& reference)
 	_out << Dump(ContourJson(_host, object)) << '\n';
 }
 
-void Script::PrintObject(headless::Object* object)
+void Script::PrintObject(headless::Object* object, bool byName)
 {
 	Json entries = Json::object();
 	for (const auto& [id, value] : object->data.Entries())
-		entries[std::to_string(id)] = ValueToJson(value, _host.scene);
+		entries[byName ? ParameterName(*object, id) : std::to_string(id)] = ValueToJson(value, _host.scene);
 	_out << Dump(entries) << '\n';
 }
 

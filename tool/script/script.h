@@ -11,6 +11,7 @@
 //   print REF [PARAM]            print enabled REF PARAM
 //   print messages REF           print contour REF
 //   print REF matrix             print builds REF
+//   print names REF              (REF's container keyed by parameter names)
 //
 // `new`, `move`, `set`, `link`, `matrix` (the global matrix: offset and
 // axes, each x,y,z) and `points` (a spline's points, linear, z = 0 where
@@ -63,7 +64,8 @@ private:
 	void Print(const Words& words);
 	void PrintTree();
 	void PrintContour(const Word& reference);
-	void PrintObject(headless::Object* object);
+	// Keyed by ID, or with `byName` by the names `set` takes where there are any.
+	void PrintObject(headless::Object* object, bool byName);
 	void PrintMatrix(headless::Object* object);
 	void PrintBuilds(headless::Object* object);
 	void PrintParameter(headless::Object* object, const Word& parameter);
