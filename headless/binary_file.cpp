@@ -5,12 +5,16 @@
 #include <cerrno>
 #include <cstring>
 
-#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
+#include "headless/new_file.h"
 #include "headless/paths.h"
 
 namespace headless
@@ -27,10 +31,63 @@ void Arrange(unsigned char* bytes, std::size_t size, bool bigEndian)
 	std::reverse(bytes, bytes + size);
 }
 
+const char* const MODES[] = { "ab", "rb", "wb", "r+b" };
+
+FileProblem LastProblem(const std::string& path)
+{
+	return ProblemOf(std::error_code(errno, std::generic_category()), path);
+}
+
+// The file at `path` if there is one, opened in `mode`; null, with the
+// reason in `problem`, otherwise.
+#if defined(_WIN32)
+std::FILE* OpenExisting(const std::string& path, FileMode mode, FileProblem& problem)
+{
+	const int flags[] = { _O_WRONLY | _O_APPEND, _O_RDONLY, _O_WRONLY | _O_TRUNC, _O_RDWR };
+	const auto index = static_cast<std::size_t>(mode);
+	const int descriptor = _wopen(FromUtf8(path).c_str(), flags[index] | _O_BINARY);
+	std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, MODES[index]);
+	if (!file)
+		problem = LastProblem(path);
+	if (descriptor >= 0 && !file)
+		_close(descriptor);
+	return file;
+}
+#else
+// The open itself does not wait (a FIFO without a writer would block it for
+// ever) and the opened file is checked again, so nothing put in the file's
+// place after the first look is read or written. A file is written over
+// only where its name is no link; appending, as a probe does, goes through one.
+std::FILE* OpenExisting(const std::string& path, FileMode mode, FileProblem& problem)
+{
+	const int flags[] = { O_WRONLY | O_APPEND, O_RDONLY, O_WRONLY | O_TRUNC | O_NOFOLLOW, O_RDWR };
+	const auto index = static_cast<std::size_t>(mode);
+	const int descriptor = open(path.c_str(), flags[index] | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+	if (descriptor < 0)
+	{
+		problem = LastProblem(path);
+		return nullptr;
+	}
+	struct stat opened {};
+	if (fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode))
+	{
+		close(descriptor);
+		problem = { FileProblem::Kind::NotRegularFile, "not a file" };
+		return nullptr;
+	}
+	fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+	std::FILE* file = fdopen(descriptor, MODES[index]);
+	if (!file)
+	{
+		problem = LastProblem(path);
+		close(descriptor);
+	}
+	return file;
+}
+#endif
+
 // Opens regular files only: a folder, FIFO, device or socket fails at once.
-// On POSIX systems the open itself does not wait (a FIFO without a writer
-// would block it for ever) and the opened file is checked again, so nothing
-// put in the file's place after the first look is read or written.
+// A file that is not there is created, for writing or appending, exclusively.
 std::FILE* OpenRegularFile(const std::string& path, FileMode mode, FileProblem& problem)
 {
 	problem = NotRegularAt(path);
@@ -42,39 +99,12 @@ std::FILE* OpenRegularFile(const std::string& path, FileMode mode, FileProblem& 
 		problem = { FileProblem::Kind::PermissionDenied, {} };
 		return nullptr;
 	}
-#if defined(_WIN32)
-	const wchar_t* modes[] = { L"ab", L"rb", L"wb", L"r+b" };
-	std::FILE* file = _wfopen(FromUtf8(path).wstring().c_str(), modes[static_cast<std::size_t>(mode)]);
-	if (!file)
-		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
+	std::FILE* file = OpenExisting(path, mode, problem);
+	if (file || problem.kind != FileProblem::Kind::NoSuchFile || (mode != FileMode::Write && mode != FileMode::Append))
+		return file;
+	file = CreateExclusively(FromUtf8(path));
+	problem = file ? FileProblem {} : LastProblem(path);
 	return file;
-#else
-	// A file created for writing is never created through a link.
-	const int flags[] = { O_WRONLY | O_CREAT | O_APPEND, O_RDONLY, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, O_RDWR };
-	const char* modes[] = { "ab", "rb", "wb", "r+b" };
-	const auto index = static_cast<std::size_t>(mode);
-	const int descriptor = open(path.c_str(), flags[index] | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-	if (descriptor < 0)
-	{
-		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
-		return nullptr;
-	}
-	struct stat opened {};
-	if (fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode))
-	{
-		close(descriptor);
-		problem = { FileProblem::Kind::NotRegularFile, "not a file" };
-		return nullptr;
-	}
-	fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-	std::FILE* file = fdopen(descriptor, modes[index]);
-	if (!file)
-	{
-		problem = ProblemOf(std::error_code(errno, std::generic_category()), path);
-		close(descriptor);
-	}
-	return file;
-#endif
 }
 
 } // namespace

@@ -1,19 +1,22 @@
 #include "headless/file_copy.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 
-#if defined(_WIN32)
 #include <fcntl.h>
-#include <io.h>
 #include <sys/stat.h>
+
+#if defined(_WIN32)
+#include <io.h>
+#include <windows.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
+#include "headless/new_file.h"
 #include "headless/paths.h"
 
 namespace headless
@@ -23,19 +26,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-
-// A new file that no other file or link was at, opened for writing; null when
-// the name is taken.
-std::FILE* CreateExclusively(const fs::path& path)
-{
-#if defined(_WIN32)
-	const int descriptor = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-	return descriptor < 0 ? nullptr : _fdopen(descriptor, "wb");
-#else
-	const int descriptor = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0666);
-	return descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
-#endif
-}
 
 bool MayWrite(const fs::path& file)
 {
@@ -48,10 +38,78 @@ bool MayWrite(const fs::path& file)
 #endif
 }
 
-// A name beside `file` that nothing has yet, as it was when asked.
+// Whether `file` is more than its name: a file with other hard links, or on
+// POSIX systems one that another user owns. Another file put in its place
+// would leave the links with the old bytes and take the owner.
+bool SharedWithOthers(const fs::path& file)
+{
+#if defined(_WIN32)
+	const HANDLE handle = CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+	if (handle == INVALID_HANDLE_VALUE)
+		return false;
+	BY_HANDLE_FILE_INFORMATION information {};
+	const bool linked = GetFileInformationByHandle(handle, &information) && information.nNumberOfLinks > 1;
+	CloseHandle(handle);
+	return linked;
+#else
+	struct stat status {};
+	return stat(file.c_str(), &status) == 0 && (status.st_nlink > 1 || status.st_uid != geteuid());
+#endif
+}
+
+FileProblem ProblemOfLastCall(const fs::path& path)
+{
+	return ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), ToUtf8(path));
+}
+
+// `target` opened to be written over without being cut; null with errno
+// set when it cannot be.
+std::FILE* OpenToWriteOver(const fs::path& target)
+{
+#if defined(_WIN32)
+	return _wfopen(target.c_str(), L"r+b");
+#else
+	const int descriptor = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+	std::FILE* file = descriptor < 0 ? nullptr : fdopen(descriptor, "wb");
+	if (descriptor >= 0 && !file)
+		close(descriptor);
+	return file;
+#endif
+}
+
+bool CutTo(std::FILE* file, std::size_t length)
+{
+#if defined(_WIN32)
+	return _chsize_s(_fileno(file), static_cast<long long>(length)) == 0;
+#else
+	return ftruncate(fileno(file), static_cast<off_t>(length)) == 0;
+#endif
+}
+
+// `bytes` over the bytes of `target` itself, which stays the same file with
+// its owner, links and permissions. Written first and cut to length after,
+// so that a write that fails leaves as much of the file as it can.
+FileProblem WriteInPlace(const std::string& bytes, const fs::path& target)
+{
+	errno = 0;
+	std::FILE* file = OpenToWriteOver(target);
+	if (!file)
+		return ProblemOfLastCall(target);
+	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 && CutTo(file, bytes.size());
+	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(target);
+	if (std::fclose(file) != 0 && !problem)
+		problem = ProblemOfLastCall(target);
+	return problem;
+}
+
+// A name beside `file` that nothing has yet, as it was when asked: short and
+// of one length whatever the file is called, so that it fits wherever the
+// file's own name does.
 fs::path NameBeside(const fs::path& file, std::mt19937_64& random)
 {
-	return file.parent_path() / (file.filename().native() + fs::path(".copy-" + std::to_string(random())).native());
+	char name[32];
+	std::snprintf(name, sizeof name, ".copy-%016llx", static_cast<unsigned long long>(random()));
+	return file.parent_path() / name;
 }
 
 // `bytes` into a new file beside `target`, which then takes the target's place.
@@ -66,21 +124,22 @@ FileProblem PutInPlace(const std::string& bytes, const fs::path& target, const f
 		file = CreateExclusively(beside);
 	}
 	if (!file)
-		return ProblemOf(std::error_code(errno, std::generic_category()), ToUtf8(beside));
-	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-	const bool closed = std::fclose(file) == 0;
+		return ProblemOfLastCall(target);
+	errno = 0;
+	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(target);
+	if (std::fclose(file) != 0 && !problem)
+		problem = ProblemOfLastCall(target);
 	std::error_code error;
-	if (written && closed && permissions)
+	if (!problem && permissions)
 		fs::permissions(beside, *permissions, error);
-	if (written && closed && !error)
+	if (!problem && !error)
 		fs::rename(beside, target, error);
-	if (!written || !closed || error)
-	{
-		const FileProblem problem = error ? ProblemOf(error, ToUtf8(target)) : FileProblem { FileProblem::Kind::Other, "the copy could not be stored" };
+	if (!problem && error)
+		problem = ProblemOf(error, ToUtf8(target));
+	if (problem)
 		fs::remove(beside, error);
-		return problem;
-	}
-	return {};
+	return problem;
 }
 
 } // namespace
@@ -114,6 +173,8 @@ FileProblem CopyFileOver(const std::string& source, const std::string& destinati
 		return { FileProblem::Kind::Other, "a file is there already" };
 	if (!MayWrite(target))
 		return { FileProblem::Kind::PermissionDenied, {} };
+	if (SharedWithOthers(target))
+		return WriteInPlace(bytes, target);
 	const fs::perms permissions = fs::status(target, error).permissions();
 	if (error)
 		return ProblemOf(error, destination);

@@ -25,6 +25,14 @@ const char* KindOfFile(fs::file_type type)
 	}
 }
 
+// Whether `path` is a link to nothing.
+bool LeadsNowhere(const std::string& path)
+{
+	std::error_code error;
+	const fs::path named = FromUtf8(path);
+	return fs::is_symlink(fs::symlink_status(named, error)) && !fs::exists(fs::status(named, error));
+}
+
 } // namespace
 
 std::string Describe(const FileProblem& problem)
@@ -43,6 +51,9 @@ std::string Describe(const FileProblem& problem)
 
 FileProblem ProblemOf(std::error_code error, const std::string& path)
 {
+	// Such a name is neither there to open nor free to take.
+	if ((error == std::errc::no_such_file_or_directory || error == std::errc::file_exists) && LeadsNowhere(path))
+		return { FileProblem::Kind::Other, "a link that leads nowhere" };
 	if (error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory)
 	{
 		// Missing either the file or a folder on its way.

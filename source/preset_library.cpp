@@ -1,7 +1,9 @@
 // Saving and loading presets through the host's file dialogs. Every path is
 // checked as it is made: when the host has no memory for one, the save or
 // load stops there with nothing written and nothing changed.
-#include <cstdio>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "pointsmith.h"
 #include "preset_file.h"
@@ -20,7 +22,7 @@ Filename DialogStart(const Filename& folder)
 	return folder + Filename("*.arr");
 }
 
-// The most names a save tries for the file it writes first.
+// The most names a save draws for the file it writes first.
 const Int32 TEMPORARY_NAME_ATTEMPTS = 100;
 
 // `name` with `ending` added to its file part, in the same folder; empty when
@@ -39,23 +41,37 @@ Filename WithEnding(const Filename& name, const maxon::String& ending)
 	return result;
 }
 
-// A name beside `target` that no file (nor link) has: the target's name with
-// ".part", or with ".1.part", ".2.part" and so on while those are taken.
-// Empty when every one is taken or the host has no memory for a name.
-Filename FreeNameBeside(const Filename& target)
+// The seed of the names a save draws for its temporary file: the time and
+// the object, so that saves that run at once, in this host or in another,
+// draw other names.
+UInt32 NameSeed(const BaseObject* op)
 {
+	const Float64 now = GeGetMilliSeconds();
+	UInt64 time = 0;
+	std::memcpy(&time, &now, sizeof time);
+	const UInt64 object = static_cast<UInt64>(reinterpret_cast<std::uintptr_t>(op));
+	const UInt64 mixed = time ^ (object * 0x9E3779B97F4A7C15ull);
+	return static_cast<UInt32>(mixed ^ (mixed >> 32));
+}
+
+// A name in `folder` that no file (nor link) has, drawn from `random`:
+// "preset-", eight hexadecimal digits, ".part". It is as short whatever the
+// preset is called, so it fits wherever the preset's own name does, and a
+// save that runs at the same time draws another. Empty when every name drawn
+// is taken or the host has no memory for a name.
+Filename FreeNameIn(const Filename& folder, Random& random)
+{
+	const Char digits[] = "0123456789abcdef";
 	for (Int32 attempt = 0; attempt < TEMPORARY_NAME_ATTEMPTS; ++attempt)
 	{
-		Char ending[24];
-		if (attempt == 0)
-			std::snprintf(ending, sizeof(ending), ".part");
-		else
-			std::snprintf(ending, sizeof(ending), ".%d.part", static_cast<int>(attempt));
-		maxon::String text;
-		if (text.SetCString(ending) == maxon::FAILED)
+		Char name[] = "preset-00000000.part";
+		for (Int i = 7; i < 15; ++i)
+			name[i] = digits[std::min(static_cast<Int>(random.Get01() * 16.0), Int(15))];
+		const String text(name);
+		if (text.IsEmpty())
 			return Filename();
-		const Filename candidate = WithEnding(target, text);
-		if (!candidate.IsPopulated())
+		const Filename candidate = folder + Filename(text);
+		if (candidate.GetFile().GetString() != text)
 			return Filename();
 		if (!GeFExist(candidate))
 			return candidate;
@@ -106,7 +122,10 @@ Bool ArrowGenerator::SavePreset(BaseObject* op)
 	// takes that place only when every record is stored, so a failed save
 	// leaves an older file as it was. An older preset is replaced by a copy,
 	// which keeps its permissions and, where the name is a link, the link.
-	const Filename temporary = FreeNameBeside(preset);
+	Random random;
+	random.Init(NameSeed(op));
+	const Filename beside = preset.GetDirectory();
+	const Filename temporary = beside.IsPopulated() ? FreeNameIn(beside, random) : Filename();
 	if (!temporary.IsPopulated())
 		return false;
 	BaseFile* file = BaseFile::Alloc();

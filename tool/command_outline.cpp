@@ -23,10 +23,16 @@ OutlinePath ReadOutlinePath(const std::string& text, bool closed)
 	return OutlinePath { ReadPoints(texts), closed };
 }
 
-bool IsScale(const std::string& text)
+std::string ScaleProblem(const std::string& text)
 {
-	const std::optional<headless::Value> value = ReadValueAs(headless::ValueKind::Float, text);
-	return value && std::isnormal(std::get<double>(*value)) && std::get<double>(*value) > 0.0;
+	double value = 0.0;
+	const std::errc error = ReadReal(text, value);
+	if (error == std::errc::result_out_of_range)
+		return "out of range";
+	if (error != std::errc() || !(value > 0.0))
+		return "not a positive number";
+	// Below the normal doubles a unit would be more pixels than a double holds.
+	return std::isnormal(value) ? std::string() : "too small";
 }
 
 void CheckOutlineFormat(const OutlineFormat& format)

@@ -27,6 +27,10 @@ std::string ReadScript(const std::string& file)
 	return bytes;
 }
 
+// The longest line a script may have; no command needs more, and a longer
+// one is refused before its words are read.
+constexpr std::size_t LONGEST_LINE = 64 * 1024;
+
 int RunScript(Session& session, const std::string& text, std::ostream& out, std::ostream& err, const std::string& file)
 {
 	script::Script script(session.Host(), *session.Document(), out);
@@ -40,6 +44,8 @@ int RunScript(Session& session, const std::string& text, std::ostream& out, std:
 		const std::string where = "pointsmith-host: " + (file == "-" ? "line " + std::to_string(number) : file + ":" + std::to_string(number)) + ": ";
 		try
 		{
+			if (line.size() > LONGEST_LINE)
+				throw InputError("line longer than 64 KiB");
 			script.Run(script::SplitWords(line));
 			session.CheckProtocol();
 		}

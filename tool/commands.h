@@ -71,8 +71,9 @@ struct OutlinePath
 // for a bad point or none at all.
 OutlinePath ReadOutlinePath(const std::string& text, bool closed);
 
-// Whether TEXT is a scale --scale takes: a positive finite number.
-bool IsScale(const std::string& text);
+// Why TEXT is no scale --scale takes, a positive finite number: "not a
+// positive number", "too small" or "out of range"; empty when it is one.
+std::string ScaleProblem(const std::string& text);
 // Throws InputError for options the format does not draw: --axis, --order and --scale belong to svg.
 void CheckOutlineFormat(const OutlineFormat& format);
 

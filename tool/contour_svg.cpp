@@ -8,6 +8,7 @@
 
 #include "tool/contour_output.h"
 #include "tool/label_placement.h"
+#include "tool/number_text.h"
 
 namespace tool
 {
@@ -47,11 +48,10 @@ Plane PlaneOf(const Contour& contour)
 	return { 0, 1, "X", "Y", "XY" };
 }
 
+// A coordinate, whole however far out it lies.
 std::string Number(double value)
 {
-	char text[32];
-	std::snprintf(text, sizeof text, "%.3f", value);
-	return text;
+	return ShortestText(value);
 }
 
 std::string Plain(double value)

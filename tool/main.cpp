@@ -130,7 +130,10 @@ int main(int argc, char** argv)
 	outline->add_flag("--order", format.order, "svg: number the points in their order (a rounded outline's corners before rounding)");
 	outline->add_option("--scale", format.unitsPerPixel, "svg: draw at this many scene units a pixel instead of fitting the view")
 		->type_name("UNITS_PER_PIXEL")
-		->check(CLI::Validator([](const std::string& text) { return tool::IsScale(text) ? std::string() : "not a positive number: " + text; }, "", ""));
+		->check(CLI::Validator([](const std::string& text) {
+			const std::string problem = tool::ScaleProblem(text);
+			return problem.empty() ? problem : problem + ": " + text;
+		}, "", ""));
 	outline->add_option("--preset", format.preset, "load a preset file into the arrow before --set and --unset")->type_name("FILE");
 	std::string pathText;
 	bool pathClosed = false;

@@ -56,16 +56,6 @@ bool IsDecimal(std::string_view text)
 	return at == text.size();
 }
 
-bool ParseReal(const std::string& text, double& value)
-{
-	if (!IsDecimal(text))
-		return false;
-	const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
-	const char* end = text.data() + text.size();
-	auto [stop, error] = std::from_chars(begin, end, value);
-	return error == std::errc() && stop == end;
-}
-
 bool ParseVector(const std::string& text, headless::Vector3& vector)
 {
 	std::size_t start = 0;
@@ -73,7 +63,7 @@ bool ParseVector(const std::string& text, headless::Vector3& vector)
 	{
 		const std::size_t comma = text.find(',', start);
 		const bool last = axis == 2;
-		if (last != (comma == std::string::npos) || !ParseReal(text.substr(start, comma - start), vector[axis]))
+		if (last != (comma == std::string::npos) || ReadReal(text.substr(start, comma - start), vector[axis]) != std::errc())
 			return false;
 		start = comma + 1;
 	}
@@ -125,7 +115,7 @@ std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::
 		case headless::ValueKind::Float:
 		{
 			double value = 0.0;
-			return ParseReal(text, value) ? std::optional<headless::Value>(value) : std::nullopt;
+			return ReadReal(text, value) == std::errc() ? std::optional<headless::Value>(value) : std::nullopt;
 		}
 		case headless::ValueKind::Vector:
 		{
@@ -151,6 +141,16 @@ std::string ExpectedText(headless::ValueKind kind)
 		case headless::ValueKind::String: return "UTF-8 text";
 		default: return "a value";
 	}
+}
+
+std::errc ReadReal(const std::string& text, double& value)
+{
+	if (!IsDecimal(text))
+		return std::errc::invalid_argument;
+	const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
+	const char* end = text.data() + text.size();
+	const auto [stop, error] = std::from_chars(begin, end, value);
+	return error != std::errc() ? error : stop == end ? std::errc() : std::errc::invalid_argument;
 }
 
 bool ReadInteger(const std::string& text, std::int32_t& value)

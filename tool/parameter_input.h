@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "headless/container.h"
 #include "headless/resources/description.h"
@@ -34,6 +35,10 @@ headless::Value ParseParameterValue(const headless::resources::DescriptionElemen
 std::optional<headless::Value> ReadValueAs(headless::ValueKind kind, const std::string& text);
 // What ReadValueAs accepts for `kind`, as error messages say it.
 std::string ExpectedText(headless::ValueKind kind);
+// A decimal or exponent number, optionally signed: std::errc() when it
+// reads, result_out_of_range when it lies beyond a double's range (1e400,
+// 1e-400), invalid_argument when it is no such number.
+std::errc ReadReal(const std::string& text, double& value);
 // A 32-bit integer, optionally signed; false for anything else.
 bool ReadInteger(const std::string& text, std::int32_t& value);
 

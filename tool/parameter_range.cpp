@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "tool/number_text.h"
+
 namespace tool
 {
 
@@ -67,8 +69,8 @@ std::string RangeText(const DescriptionElement& parameter)
 {
 	if (!parameter.min && !parameter.max)
 		return {};
-	std::string text = (parameter.min ? Plain(parameter.Stored(*parameter.min)) : std::string()) + ".."
-		+ (parameter.max ? Plain(parameter.Stored(*parameter.max)) : std::string());
+	std::string text = (parameter.min ? ShortestText(parameter.Stored(*parameter.min)) : std::string()) + ".."
+		+ (parameter.max ? ShortestText(parameter.Stored(*parameter.max)) : std::string());
 	const std::string shown = ShownRange(parameter);
 	return shown.empty() ? text : text + " (" + shown + ")";
 }

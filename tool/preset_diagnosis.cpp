@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "headless/resources/utf8.h"
 #include "tool/json_output.h"
 #include "tool/product.h"
 
@@ -170,7 +171,7 @@ std::string RefusedValue(std::size_t index, const Record& record, const std::vec
 
 std::string Quoted(const std::string& path)
 {
-	return path.empty() ? "''" : path;
+	return path.empty() ? "''" : headless::resources::PathExcerpt(path);
 }
 
 // Why a load or save opened no file: the dialog the module needed never came.
@@ -229,7 +230,17 @@ std::string WhyNotLoaded(const headless::Host& host, const Description& descript
 	return other + RefusedValue(layout.complete - 1, records[layout.complete - 1], layout.last);
 }
 
-std::string WhyNotSaved(const headless::Host& host, const Description& description, const headless::Object& arrow)
+// Why the module refused to store the text record `record` of `arrow`.
+std::string RefusedText(const Record& record, const headless::Object& arrow)
+{
+	const headless::Value& value = arrow.data.Get(record.id);
+	const std::string* text = std::get_if<std::string>(&value);
+	if (text && headless::resources::IsValidUtf8(*text) && text->size() > PRESET_NAME_LONGEST)
+		return record.name + " is longer than 64 KiB";
+	return record.name + " is not UTF-8 text";
+}
+
+std::string WhyNotSaved(const headless::Host& host, const Description& description, const headless::Object& arrow, const std::string& file)
 {
 	// The module opens a preset that is there already to append nothing
 	// first, to learn whether it may be replaced.
@@ -238,6 +249,10 @@ std::string WhyNotSaved(const headless::Host& host, const Description& descripti
 	const bool probedLast = !probe.empty() && (events.empty() || probe.size() < events.size());
 	if (probedLast && !probe.front()->succeeded)
 		return Failed("cannot replace", *probe.front(), probe.front()->path);
+	// The module saves under the name the dialog gave, and a name that ends
+	// in a folder gives it none.
+	if (events.empty() && headless::FilePart(headless::AbsolutePath(file)).empty())
+		return "it names a folder, not a file";
 	if (events.empty())
 		return NothingOpened(host);
 	const FileEvent& open = *events.front();
@@ -254,7 +269,7 @@ std::string WhyNotSaved(const headless::Host& host, const Description& descripti
 		if (record.kind == ElementKind::Real)
 			return record.name + " = " + ValueToJson(arrow.data.Get(record.id), host.scene).dump() + " does not fit a preset's 32-bit float";
 		if (record.kind == ElementKind::String)
-			return record.name + " is not UTF-8 text";
+			return RefusedText(record, arrow);
 		return "the module stopped writing at " + Named(layout.complete, record);
 	}
 	for (const FileEvent* event : events)
@@ -283,7 +298,7 @@ std::string NotLoaded(const headless::Host& host, const Description& description
 
 std::string NotSaved(const headless::Host& host, const Description& description, const headless::Object& arrow, const std::string& file)
 {
-	return WithReason("no preset was written for " + Quoted(file), file, WhyNotSaved(host, description, arrow));
+	return WithReason("no preset was written for " + Quoted(file), file, WhyNotSaved(host, description, arrow, file));
 }
 
 } // namespace tool

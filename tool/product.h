@@ -3,6 +3,7 @@
 #ifndef TOOL_PRODUCT_H
 #define TOOL_PRODUCT_H
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
@@ -37,6 +38,8 @@ constexpr const char* PRESET_MARKERS[] = { "header", "version", "start marker" }
 constexpr const char* PRESET_END_MARKER = "end marker";
 constexpr const char* PRESET_VERSIONS_WITH_DOUBLE[] = { "# Version 1.3", "# Version 1.2" };
 constexpr std::int32_t PRESET_DOUBLE_RECORDS[] = { 10160, 10170, 10180 };
+// The longest preset name a file holds, in bytes of UTF-8: 64 KiB.
+constexpr std::size_t PRESET_NAME_LONGEST = 64 * 1024;
 
 // The project's version, which the tool and the module it is built with share.
 const char* ToolVersion();

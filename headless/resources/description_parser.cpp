@@ -1,6 +1,8 @@
 #include "headless/resources/description_parser.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 
 #include "headless/resources/token_cursor.h"
 #include "headless/resources/utf8.h"
@@ -177,11 +179,11 @@ private:
 				element.cycle.push_back({Resolve(*entry), entry->text, LabelOf(entry->text)});
 		}
 		else if (key.text == "MIN")
-			element.min = NumberOf(key, words);
+			element.min = NumberOf(key, words, element.kind);
 		else if (key.text == "MAX")
-			element.max = NumberOf(key, words);
+			element.max = NumberOf(key, words, element.kind);
 		else if (key.text == "STEP")
-			element.step = NumberOf(key, words);
+			element.step = NumberOf(key, words, element.kind);
 		else if (key.text == "UNIT")
 			element.unit = OneWord(key, words).text;
 	}
@@ -193,16 +195,21 @@ private:
 		return *words.front();
 	}
 
-	// The one number a MIN, MAX or STEP property gives.
-	double NumberOf(const Token& key, const std::vector<const Token*>& words) const
+	// The one number a MIN, MAX or STEP property gives; a LONG's is a whole
+	// number that its 32 bits hold.
+	double NumberOf(const Token& key, const std::vector<const Token*>& words, ElementKind kind) const
 	{
 		const Token& word = OneWord(key, words);
 		const std::string& text = word.text;
 		const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
 		double value = 0.0;
 		const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
+		if (word.kind == TokenKind::Number && error == std::errc::result_out_of_range)
+			_cursor.FailAt(word, key.text + " " + Quote(text) + " is out of range");
 		if (word.kind != TokenKind::Number || error != std::errc() || end != text.data() + text.size())
 			_cursor.FailAt(word, key.text + " takes a number, not '" + text + "'");
+		if (kind == ElementKind::Long && !(std::trunc(value) == value && value >= INT32_MIN && value <= INT32_MAX))
+			_cursor.FailAt(word, key.text + " of a LONG takes a whole number from -2147483648 to 2147483647, not " + Quote(text));
 		return value;
 	}
 

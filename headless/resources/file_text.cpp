@@ -33,7 +33,7 @@ FileProblem Status(const std::filesystem::path& path, std::filesystem::file_type
 
 }
 
-FileProblem ReadFileText(const std::filesystem::path& path, std::string& text)
+FileProblem ReadFileText(const std::filesystem::path& path, std::string& text, std::uintmax_t limit)
 {
 	std::filesystem::file_type type {};
 	if (const FileProblem problem = Status(path, type); problem != FileProblem::None)
@@ -46,7 +46,14 @@ FileProblem ReadFileText(const std::filesystem::path& path, std::string& text)
 	std::ifstream stream(path, std::ios::binary);
 	if (!stream.is_open())
 		return ProblemOf(std::error_code(errno, std::generic_category()));
-	text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+	// The size is not asked first: the file may grow while it is read.
+	text.clear();
+	for (std::istreambuf_iterator<char> byte(stream), end; byte != end; ++byte)
+	{
+		if (text.size() == limit)
+			return FileProblem::TooLarge;
+		text.push_back(*byte);
+	}
 	return stream.bad() ? FileProblem::Unreadable : FileProblem::None;
 }
 
@@ -70,6 +77,7 @@ std::string_view Describe(FileProblem problem)
 	case FileProblem::LinkLoop: return "a loop of symbolic links";
 	case FileProblem::Permission: return "permission denied";
 	case FileProblem::Unreadable: return "a read error";
+	case FileProblem::TooLarge: return "too large";
 	}
 	return "a read error";
 }

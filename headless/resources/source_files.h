@@ -24,7 +24,8 @@ SourceText ReadSource(const std::filesystem::path& folder, const std::filesystem
 SourceText ReadLocalizedSource(const std::filesystem::path& folder, const std::string& language, const std::filesystem::path& relative);
 
 // The languages `folder` has string tables for (its strings_<language>
-// folders): the fallback language first, the others in alphabetical order.
+// folders that hold any): the fallback language first, the others in
+// alphabetical order.
 std::vector<std::string> CarriedLanguages(const std::filesystem::path& folder);
 
 }

@@ -40,6 +40,40 @@ unsigned char ByteAt(std::string_view bytes, std::size_t index)
 	return static_cast<unsigned char>(bytes[index]);
 }
 
+// `text` escaped, cut after `limit` characters and marked with "..." there.
+std::string Escaped(std::string_view text, std::size_t limit)
+{
+	std::string out;
+	std::size_t characters = 0;
+	for (std::size_t at = 0; at < text.size(); ++characters)
+	{
+		if (characters == limit)
+			return out + "...";
+		const unsigned char byte = ByteAt(text, at);
+		std::size_t length = Utf8SequenceLength(text.substr(at));
+		// C1 control characters (U+0080 to U+009F) steer terminals as the C0 ones do.
+		if (byte == 0xC2 && length == 2 && ByteAt(text, at + 1) < 0xA0)
+			length = 0;
+		if (length > 1 || (length == 1 && byte >= 0x20 && byte != 0x7F))
+			out.append(text.substr(at, length));
+		else if (byte == '\n')
+			out += "\\n";
+		else if (byte == '\t')
+			out += "\\t";
+		else if (byte == '\r')
+			out += "\\r";
+		else
+		{
+			constexpr char HEX[] = "0123456789ABCDEF";
+			out += "\\x";
+			out.push_back(HEX[byte >> 4]);
+			out.push_back(HEX[byte & 0xF]);
+		}
+		at += length == 0 ? 1 : length;
+	}
+	return out;
+}
+
 }
 
 std::size_t Utf8SequenceLength(std::string_view bytes)
@@ -75,35 +109,21 @@ bool IsValidUtf8(std::string_view bytes)
 
 std::string Excerpt(std::string_view text)
 {
-	std::string out;
-	std::size_t characters = 0;
-	for (std::size_t at = 0; at < text.size(); ++characters)
+	return Escaped(text, kQuotedLength);
+}
+
+std::string PathExcerpt(std::string_view path)
+{
+	// Back from the end over the last kQuotedPathLength characters: their
+	// lead bytes, and no more bytes than four a character.
+	std::size_t start = path.size();
+	for (std::size_t characters = 0; start > 0 && characters < kQuotedPathLength && path.size() - start < 4 * kQuotedPathLength;)
 	{
-		if (characters == kQuotedLength)
-			return out + "...";
-		const unsigned char byte = ByteAt(text, at);
-		std::size_t length = Utf8SequenceLength(text.substr(at));
-		// C1 control characters (U+0080 to U+009F) steer terminals as the C0 ones do.
-		if (byte == 0xC2 && length == 2 && ByteAt(text, at + 1) < 0xA0)
-			length = 0;
-		if (length > 1 || (length == 1 && byte >= 0x20 && byte != 0x7F))
-			out.append(text.substr(at, length));
-		else if (byte == '\n')
-			out += "\\n";
-		else if (byte == '\t')
-			out += "\\t";
-		else if (byte == '\r')
-			out += "\\r";
-		else
-		{
-			constexpr char HEX[] = "0123456789ABCDEF";
-			out += "\\x";
-			out.push_back(HEX[byte >> 4]);
-			out.push_back(HEX[byte & 0xF]);
-		}
-		at += length == 0 ? 1 : length;
+		--start;
+		if ((ByteAt(path, start) & 0xC0) != 0x80)
+			++characters;
 	}
-	return out;
+	return (start > 0 ? "..." : "") + Escaped(path.substr(start), path.size());
 }
 
 std::string Quote(std::string_view text)

@@ -24,6 +24,11 @@ inline constexpr std::size_t kQuotedLength = 64;
 std::string Quote(std::string_view text);
 // The same without the quotes.
 std::string Excerpt(std::string_view text);
+// A path as messages give it, without quotes: escaped as above, and of a
+// path longer than kQuotedPathLength characters only the last ones after
+// "...", so that the file's name stays whole.
+inline constexpr std::size_t kQuotedPathLength = 128;
+std::string PathExcerpt(std::string_view path);
 
 // Appends the UTF-8 encoding of `code` (not a surrogate, at most U+10FFFF).
 void AppendUtf8(std::string& out, char32_t code);

@@ -1,4 +1,6 @@
-// Memory, console, message boxes and update events.
+// Memory, console, message boxes, update events and the clock.
+#include <chrono>
+
 #include "headless/table/entry_support.h"
 #include "headless/table/families.h"
 
@@ -61,7 +63,12 @@ void EventAdd(int32_t /*flags*/) noexcept
 	GuardVoid("general.event_add", [&] { ++H().events; });
 }
 
-const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &EventAdd };
+double Milliseconds() noexcept
+{
+	return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+const C4DOS_General ENTRIES = { &Alloc, &Free, &AllocText, &Print, &ShowMessageBox, &EventAdd, &Milliseconds };
 
 } // namespace
 

@@ -146,7 +146,7 @@ typedef struct C4DOS_DescriptionCheckUpdate
 } C4DOS_DescriptionCheckUpdate;
 
 /* ---------------------------------------------------------------------------
- * General: memory, console, message boxes.
+ * General: memory, console, message boxes, updates, clock.
  */
 typedef struct C4DOS_General
 {
@@ -175,6 +175,10 @@ typedef struct C4DOS_General
 	 * parameter change in the attribute manager included; a module asks
 	 * after changing the scene itself, as from a button. */
 	void (*event_add)(int32_t flags);
+
+	/* The host's clock: milliseconds since a moment of its choosing, with
+	 * fractions of a millisecond, never going back. */
+	double (*milliseconds)(void);
 } C4DOS_General;
 
 /* ---------------------------------------------------------------------------

@@ -24,6 +24,7 @@ set(C4D_SDK_SOURCES
 	${C4D_SDK_DIR}/c4d_os_access.cpp
 	${C4D_SDK_DIR}/c4d_resource.cpp
 	${C4D_SDK_DIR}/c4d_string.cpp
+	${C4D_SDK_DIR}/c4d_tools.cpp
 )
 
 if(WIN32)

@@ -17,5 +17,6 @@
 #include "c4d_plugin.h"
 #include "c4d_resource.h"
 #include "c4d_string.h"
+#include "c4d_tools.h"
 
 #endif

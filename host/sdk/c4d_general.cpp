@@ -23,3 +23,8 @@ void EventAdd(EVENT eventflag)
 {
 	OS().general->event_add(static_cast<int32_t>(eventflag));
 }
+
+Float64 GeGetMilliSeconds(void)
+{
+	return OS().general->milliseconds();
+}

@@ -50,4 +50,8 @@ void MessageDialog(const maxon::String& str);
 // Asks the host to update its managers and viewport once the module has returned.
 void EventAdd(EVENT eventflag = EVENT::NONE);
 
+// The host's clock in milliseconds, with fractions: only differences between
+// two readings mean anything.
+Float64 GeGetMilliSeconds(void);
+
 #endif

@@ -12,8 +12,8 @@
 namespace
 {
 
-// Every action 1 counts up and every action 3 down; only 0 -> 1 initialises
-// and only 1 -> 0 releases.
+// Every action 1 with a table of this host counts up and every action 3
+// down; only 0 -> 1 initialises and only 1 -> 0 releases.
 Int32 g_initCount = 0;
 // Set once an action 1 passed the version test; until then the table may be
 // missing or too old, so the actions that use it do nothing.
@@ -22,14 +22,17 @@ Filename* g_modulePath = nullptr;
 
 Int32 Initialise(void* table, const char* modulePath)
 {
+	// A table of another kind (the host application's own has no tag) is
+	// refused every time, before it is counted: it is not read any further,
+	// nothing is called through it, and it leaves no trace.
+	const C4D_OS* os = static_cast<const C4D_OS*>(table);
+	if (!os || os->tag != C4DOS_TABLE_TAG)
+		return C4DPL_ERROR_VERSION;
+
 	g_initCount++;
 	if (g_initCount != 1)
 		return 1;
-
-	// A table of another kind (the host application's own has no tag) is not
-	// read any further, and nothing is called through it.
-	const C4D_OS* os = static_cast<const C4D_OS*>(table);
-	if (!os || os->version < C4DOS_API_VERSION || os->tag != C4DOS_TABLE_TAG || !modulePath)
+	if (os->version < C4DOS_API_VERSION || !modulePath)
 		return C4DPL_ERROR_VERSION;
 	c4d_sdk::g_os = os;
 	g_attached = true;

@@ -64,19 +64,31 @@ TEST_F(EntryTest, StartsInTheHostsOrderAndReleasesEverythingAtTheEnd)
 }
 
 // The host application's own table has no tag after its version: a module
-// built for this host must not drive it. Every entry here is null, so any
-// call through the table would crash.
-TEST_F(EntryTest, ATableWithoutTheTagIsRefusedAndNeverRead)
+// built for this host must not drive it, count it or keep anything of it,
+// however often it comes. Every entry here is null, so any call through such
+// a table would crash.
+TEST_F(EntryTest, ATableWithoutTheTagIsRefusedEveryTimeAndNeverCounted)
 {
-	C4D_OS foreign {};
+	C4D_OS zeroed {}, foreign {}, old {};
 	foreign.version = 23100;
-	EXPECT_EQ(host.CallMain(1, &foreign, nullptr, path.data()), -3);
+	old.version = 23099;
+	const std::vector<void*> tables = { nullptr, &zeroed, &foreign, &old };
+	for (void* table : tables)
+	{
+		EXPECT_EQ(host.CallMain(1, table, nullptr, path.data()), -3);
+		EXPECT_EQ(host.CallMain(1, table, nullptr, path.data()), -3);
+	}
 	EXPECT_EQ(Start(), 0);
 	EXPECT_EQ(LoadResource(), -1);
-	EXPECT_EQ(End(), 1);
 	EXPECT_TRUE(host.console.lines.empty());
+	// Nothing was counted: this host's first action 1 initialises, and one end releases.
 	EXPECT_EQ(Init(), 1);
+	for (void* table : tables)
+		EXPECT_EQ(host.CallMain(1, table, nullptr, path.data()), -3);
+	EXPECT_EQ(LoadResource(), 1);
 	EXPECT_EQ(End(), 1);
+	EXPECT_EQ(host.resources.Count(), 0u);
+	EXPECT_EQ(host.memory.LiveBlocks(), 0u);
 }
 
 TEST_F(EntryTest, AnswersTheVersionQueryWhateverTheArguments)
@@ -125,10 +137,12 @@ TEST_F(EntryTest, ASecondInitialisationKeepsTheFirstModulePath)
 	EXPECT_EQ(End(), 1);
 }
 
-TEST_F(EntryTest, ASecondInitialisationDoesNotCheckTheTableAgain)
+TEST_F(EntryTest, ASecondInitialisationDoesNotCheckTheVersionAgain)
 {
 	EXPECT_EQ(Init(), 1);
-	EXPECT_EQ(host.CallMain(1, nullptr, nullptr, nullptr), 1);
+	C4D_OS old = *host.Table();
+	old.version = 23099;
+	EXPECT_EQ(host.CallMain(1, &old, nullptr, nullptr), 1);
 	EXPECT_EQ(End(), 1);
 	EXPECT_EQ(End(), 1);
 }

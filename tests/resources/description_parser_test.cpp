@@ -158,7 +158,11 @@ TEST(DescriptionParser, ReportsErrorsWithTheirLine)
 		{"CONTAINER Otest {\n STRING ID_D { DEFAULT \"x\"; } }", 2, "expected ';' after 'DEFAULT'"},
 		{"CONTAINER Otest {\n REAL { } }", 2, "expected a symbol after 'REAL'"},
 		{"CONTAINER Otest {\n REAL ID_A {\n MAX one; } }", 3, "MAX takes a number, not 'one'"},
-		{"CONTAINER Otest {\n REAL ID_A { STEP 1e999; } }", 2, "STEP takes a number, not '1e999'"},
+		{"CONTAINER Otest {\n REAL ID_A { STEP 1e999; } }", 2, "STEP '1e999' is out of range"},
+		{"CONTAINER Otest {\n REAL ID_A { STEP 1e-400; } }", 2, "STEP '1e-400' is out of range"},
+		{"CONTAINER Otest {\n LONG ID_C { MIN -1e300; } }", 2, "MIN of a LONG takes a whole number from -2147483648 to 2147483647, not '-1e300'"},
+		{"CONTAINER Otest {\n LONG ID_C {\n MAX 2147483648; } }", 3, "MAX of a LONG takes a whole number"},
+		{"CONTAINER Otest {\n LONG ID_C { STEP 0.5; } }", 2, "STEP of a LONG takes a whole number"},
 		{"CONTAINER Otest {\n REAL ID_A { MIN 0 1; } }", 2, "MIN takes one word"},
 		{"CONTAINER Otest {\n REAL ID_A { UNIT; } }", 2, "UNIT takes one word"},
 		{"DESCRIPTION Otest { }", 1, "expected 'CONTAINER'"},
@@ -168,6 +172,15 @@ TEST(DescriptionParser, ReportsErrorsWithTheirLine)
 		SCOPED_TRACE(entry.text);
 		ExpectResourceError([&] { Parse(entry.text); }, "description/Otest.res", entry.line, entry.fragment);
 	}
+}
+
+TEST(DescriptionParser, TakesALongsBoundsToTheEndsOf32Bits)
+{
+	const Description description = Parse("CONTAINER Otest { LONG ID_C { MIN -2147483648; MAX 2147483647; STEP 1e3; } }");
+	const DescriptionElement& element = description.elements.front();
+	EXPECT_EQ(element.min, -2147483648.0);
+	EXPECT_EQ(element.max, 2147483647.0);
+	EXPECT_EQ(element.step, 1000.0);
 }
 
 TEST(DescriptionParser, RefusesGroupsNestedDeeperThanTheLimitWhereTheyGoTooDeep)

@@ -64,7 +64,11 @@ TEST_F(ResourceFolderTest, NamesTheLanguagesItCarriesTheFallbackFirst)
 	_res.Write("strings_ar-EG/c4d_strings.str", "STRINGTABLE { }");
 	_res.Write("strings_/c4d_strings.str", "STRINGTABLE { }");
 	_res.Write("strings_fr-FR", "a file, not a folder");
-	EXPECT_EQ(CarriedLanguages(_res.Path()), (std::vector<std::string>{"en-US", "ar-EG", "de-DE"}));
+	// A folder without string tables carries no language; a description's table alone does.
+	std::filesystem::create_directories(_res.Path() / "strings_es-ES" / "description");
+	_res.Write("strings_it-IT/readme.txt", "no tables here");
+	_res.Write("strings_nl-NL/description/Otest.str", "STRINGTABLE Otest { }");
+	EXPECT_EQ(CarriedLanguages(_res.Path()), (std::vector<std::string>{"en-US", "ar-EG", "de-DE", "nl-NL"}));
 	EXPECT_TRUE(CarriedLanguages(_res.Path() / "nothing").empty());
 }
 

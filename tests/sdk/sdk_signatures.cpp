@@ -26,6 +26,7 @@ template <typename T> T& Some();
 // Basic types and text.
 SAME(Int32, std::int32_t);
 SAME(UInt32, std::uint32_t);
+SAME(Float64, double);
 SAME(Int64, std::int64_t);
 SAME(Float, double);
 SAME(Float32, float);
@@ -61,6 +62,10 @@ PIN(GEMB_R (*)(const maxon::String&, GEMB), GeOutString);
 PIN(void (*)(const maxon::String&), MessageDialog);
 PIN(void (*)(EVENT), EventAdd);
 CALL(void, EventAdd());
+PIN(Float64 (*)(), GeGetMilliSeconds);
+static_assert(std::is_default_constructible<Random>::value, "a Random starts from a fixed seed");
+PIN(void (Random::*)(UInt32), Random::Init);
+PIN(Float (Random::*)(), Random::Get01);
 
 // Plug-in classes.
 PIN(Bool (NodeData::*)(GeListNode*), NodeData::Init);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cfloat>
 
 #include <nlohmann/json.hpp>
 
 #include "tests/support/run_tool.h"
+#include "tool/parameter_range.h"
 
 namespace tests
 {
@@ -125,6 +127,30 @@ TEST(ToolRanges, ValuesOutsideTheAttributeManagersRangeApplyWithAWarning)
 	const ToolRun bad = RunTool({ "params", "--set", "ARROW_TAPER_FRONT=60", "--set", "ARROW_NOTHING=1" });
 	EXPECT_EQ(bad.exitCode, 2);
 	EXPECT_EQ(bad.err.find("warning"), std::string::npos) << bad.err;
+}
+
+// The stored range as the numbers it holds, whole, however far out they lie.
+TEST(ToolRanges, BoundsShowAsTheNumbersTheyAre)
+{
+	const struct
+	{
+		const char* unit;
+		double min, max;
+		std::string text;
+	} cases[] = {
+		{ "PERCENT", -DBL_MAX, DBL_MAX, "-1.7976931348623156e+306..1.7976931348623156e+306 (-1.797693135e+308% to 1.797693135e+308%)" },
+		{ "DEGREE", 0.0, DBL_MAX, "0..3.1375664143845866e+306 (0\u00b0 to 1.797693135e+308\u00b0)" },
+		{ "METER", 0.1234567890123, 1e-300, "0.1234567890123..1e-300" },
+	};
+	for (const auto& c : cases)
+	{
+		headless::resources::DescriptionElement parameter {};
+		parameter.kind = headless::resources::ElementKind::Real;
+		parameter.unit = c.unit;
+		parameter.min = c.min;
+		parameter.max = c.max;
+		EXPECT_EQ(tool::RangeText(parameter), c.text);
+	}
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <regex>
+#include <tuple>
 #include <nlohmann/json.hpp>
 
 #include "arrow_outline_rounding.h"
@@ -240,18 +241,22 @@ TEST(ToolOutline, EveryPictureNamesItsPlaneAndScale)
 
 TEST(ToolOutline, DrawsAtAFixedScale)
 {
-	// The default arrow is 500 units long: 250 pixels at 2 units a pixel.
-	const ToolRun run = RunTool({ "outline", "--format", "svg", "--scale", "2" });
-	ASSERT_EQ(run.exitCode, 0) << run.err;
-	EXPECT_NE(run.out.find(">1 px = 2 units</text>"), std::string::npos);
-	std::smatch points;
-	ASSERT_TRUE(std::regex_search(run.out, points, std::regex("<polygon [^>]*points=\"([^\"]*)\"")));
-	std::vector<double> xs;
-	const std::string list = points[1];
-	const std::regex x("([-0-9.]+),");
-	for (auto match = std::sregex_iterator(list.begin(), list.end(), x); match != std::sregex_iterator(); ++match)
-		xs.push_back(std::stod((*match)[1]));
-	EXPECT_DOUBLE_EQ(*std::max_element(xs.begin(), xs.end()) - *std::min_element(xs.begin(), xs.end()), 250.0);
+	// The default arrow is 500 units long: 250 pixels at 2 units a pixel, and
+	// coordinates however far out are written whole.
+	for (const auto& [scale, caption, width] : { std::tuple { "2", "2 units", 250.0 }, std::tuple { "1e-38", "1e-38 units", 5e40 } })
+	{
+		const ToolRun run = RunTool({ "outline", "--format", "svg", "--scale", scale });
+		ASSERT_EQ(run.exitCode, 0) << run.err;
+		EXPECT_NE(run.out.find(std::string(">1 px = ") + caption + "</text>"), std::string::npos) << scale;
+		std::smatch points;
+		ASSERT_TRUE(std::regex_search(run.out, points, std::regex("<polygon [^>]*points=\"([^\"]*)\"")));
+		std::vector<double> xs;
+		const std::string list = points[1];
+		const std::regex x("([-0-9.e+]+),");
+		for (auto match = std::sregex_iterator(list.begin(), list.end(), x); match != std::sregex_iterator(); ++match)
+			xs.push_back(std::stod((*match)[1]));
+		EXPECT_DOUBLE_EQ(*std::max_element(xs.begin(), xs.end()) - *std::min_element(xs.begin(), xs.end()), width) << scale;
+	}
 
 	for (const char* scale : { "0", "-1", "nan", "inf", "1e-320", "wide", "" })
 	{

@@ -117,13 +117,18 @@ TEST_F(ToolPreset, TakesFileNamesAndValuesBeyondAscii)
 	EXPECT_EQ(script.out, "\"\"\n");
 }
 
+std::string Contents(const std::filesystem::path& file)
+{
+	std::ifstream in(file, std::ios::binary);
+	return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // The bytes of a preset as the module saves it, with `name` as its preset name.
 std::string SavedPreset(const std::filesystem::path& folder, const std::string& name)
 {
 	const ToolRun save = RunTool({ "preset", "save", (folder / "saved").string(), "--set", "ARROW_PRESET_NAME=" + name });
 	EXPECT_EQ(save.exitCode, 0) << save.err;
-	std::ifstream in(folder / "saved.arr", std::ios::binary);
-	return std::string(std::istreambuf_iterator<char>(in), {});
+	return Contents(folder / "saved.arr");
 }
 
 void Write(const std::filesystem::path& file, const std::string& bytes)
@@ -149,8 +154,15 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 	// Version 1.1 has no double-arrow records (bytes 96 to 104 here): the shaft follows the head.
 	Write(Scratch() / "old.arr", plain.substr(0, 29) + std::string("\0\0\0\x0e# Version 1.1\0", 18) + plain.substr(47, 49) + plain.substr(105, 4));
 	std::filesystem::create_directories(Scratch() / "folder.arr");
+	std::filesystem::create_directories(Scratch() / "sub");
+	// A name of 21846 three-byte letters is 65538 bytes of UTF-8, and short enough for any command line.
+	std::string longName;
+	for (int letter = 0; letter < 21846; ++letter)
+		longName += "\u20ac";
 
 	const std::string at = Scratch().string() + "/";
+	// A path of over 300 letters is quoted by its last 128, its file name's end among them.
+	const std::string deep = at + std::string(100, 'd') + "/" + std::string(100, 'e') + "/" + std::string(100, 'f') + "/x";
 	struct Case
 	{
 		std::vector<std::string> arguments;
@@ -174,6 +186,10 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		{ { "preset", "save", at + "none/x" }, "no preset was written for " + at + "none/x: the folder " + at + "none does not exist" },
 		{ { "preset", "save", at + "folder" }, "no preset was written for " + at + "folder: cannot replace " + at + "folder.arr: not a regular file (a folder)" },
 		{ { "preset", "save", "" }, "no preset was written for '': the name is empty" },
+		{ { "preset", "save", at + "long", "--set", "ARROW_PRESET_NAME=" + longName }, "no preset was written for " + at + "long: ARROW_PRESET_NAME is longer than 64 KiB" },
+		{ { "preset", "save", "/" }, "no preset was written for /: it names a folder, not a file" },
+		{ { "preset", "save", at + "sub/" }, "no preset was written for " + at + "sub/: it names a folder, not a file" },
+		{ { "preset", "save", deep }, "no preset was written for ..." + deep.substr(deep.size() - 128) + ": the folder ..." + deep.substr(deep.size() - 130, 128) + " does not exist" },
 	};
 	for (const Case& c : cases)
 	{
@@ -182,6 +198,51 @@ TEST_F(ToolPreset, SaysWhyAPresetDidNotLoadOrSave)
 		EXPECT_PRED_FORMAT2(SameOutput, "pointsmith-host: " + c.line + "\n", run.err);
 	}
 	EXPECT_FALSE(std::filesystem::exists(Scratch() / "huge.arr"));
+}
+
+// Two scripts save their arrows as one preset, over and over, while the test
+// reads it as fast as it can: every read finds one whole preset, the one or
+// the other, never an empty or a spliced file, and nothing is left beside it.
+// A few rounds, each a new pair of processes, so that the two overlap.
+TEST_F(ToolPreset, RacingSavesLeaveOneWholePresetAtEveryRead)
+{
+	const std::filesystem::path shared = Scratch() / "race" / "x.arr";
+	std::filesystem::create_directory(shared.parent_path());
+	const std::string presets[] = { SavedPreset(Scratch(), "A"), SavedPreset(Scratch(), "B") };
+	const auto script = [&](const char* name) {
+		std::string text = "new arrow a\nset a ARROW_PRESET_NAME " + std::string(name) + "\n";
+		for (int save = 0; save < 150; ++save)
+			text += "answer " + shared.string() + "\npress a ARROW_PRESET_SAVE\n";
+		return text;
+	};
+	const std::string scripts[] = { script("A"), script("B") };
+	int reads = 0, broken = 0;
+	for (int round = 0; round < 4; ++round)
+	{
+		std::atomic<int> running { 2 };
+		const auto saver = [&running](const std::string& text) {
+			return std::thread([&running, &text] {
+				EXPECT_EQ(RunTool({ "script", "-" }, text).exitCode, 0);
+				--running;
+			});
+		};
+		std::thread a = saver(scripts[0]), b = saver(scripts[1]);
+		for (; running > 0; std::this_thread::yield())
+		{
+			std::ifstream in(shared, std::ios::binary);
+			if (!in)
+				continue;
+			const std::string bytes(std::istreambuf_iterator<char>(in), {});
+			++reads;
+			broken += bytes != presets[0] && bytes != presets[1];
+		}
+		a.join();
+		b.join();
+	}
+	EXPECT_EQ(broken, 0) << "of " << reads << " reads";
+	const std::string last = Contents(shared);
+	EXPECT_TRUE(last == presets[0] || last == presets[1]);
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(shared.parent_path()), std::filesystem::directory_iterator()), 1);
 }
 
 #if !defined(_WIN32)
@@ -217,6 +278,16 @@ private:
 	std::atomic<bool> _released { false };
 	std::thread _thread;
 };
+
+TEST_F(ToolPreset, ALinkThatLeadsNowhereIsNotReplaced)
+{
+	std::filesystem::create_symlink(Scratch() / "nowhere.arr", Scratch() / "gone.arr");
+	const std::string gone = (Scratch() / "gone.arr").string();
+	const ToolRun save = RunTool({ "preset", "save", gone });
+	EXPECT_EQ(save.exitCode, 1);
+	EXPECT_EQ(save.err, "pointsmith-host: no preset was written for " + gone + ": cannot replace " + gone + ": a link that leads nowhere\n");
+	EXPECT_FALSE(std::filesystem::exists(Scratch() / "nowhere.arr"));
+}
 
 TEST_F(ToolPreset, AFifoIsNoPresetAndNothingWaitsForIt)
 {

@@ -191,9 +191,10 @@ TEST(Script, ALineThatCannotRunStopsTheScript)
 	ExpectStop("new null n\npress n 7\n", 2, "7 is not a button");
 	ExpectStop("plane 3\n", 1, "usage: plane 0|1|2 (XY, ZY, XZ)");
 	ExpectStop("set a 1 \"open\n", 1, "a quote is left open");
-	ExpectStop("print\n", 1,
-		"usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, print messages REF, "
-		"print contour REF, print REF matrix, print builds REF, print names REF");
+	const std::string printUsage = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
+								   "print messages REF, print contour REF, print REF matrix, print builds REF, print names REF";
+	for (const char* line : { "print\n", "print enabled\n", "print messages\n", "print contour\n", "print enabled a\n", "print tree a\n", "print builds\n", "print names\n" })
+		ExpectStop(line, 1, printUsage);
 	ExpectStop("new null n\nmatrix n 0,0,0 1,0,0 0,1,0\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
 	ExpectStop("new null n\nmatrix n 0,0 1,0,0 0,1,0 0,0,1\n", 2, "usage: matrix REF OFF V1 V2 V3 (each x,y,z)");
 	ExpectStop("new null n\npoints n 0,0\n", 2, "'n' is not a spline");
@@ -236,12 +237,13 @@ TEST(Script, ErrorsQuoteWhatTheLineSaidReadablyAndBriefly)
 		{ "\xEF\xBB\xBFnew null a\nprint nothing\n", "pointsmith-host: line 2: unknown object 'nothing'\n" },
 		{ bytes, "pointsmith-host: line 1: bad name 'a\\x00b' (letters, digits and underscores)\n" },
 		{ "\x7F" "ELF\x02\x01\x01\x1B[2J\n", "pointsmith-host: line 1: unknown command '\\x7FELF\\x02\\x01\\x01\\x1B[2J'\n" },
-		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(10'000'000, '7') + "x\n",
+		{ "new arrow a\nset a ARROW_SHAFT_LENGTH " + std::string(60'000, '7') + "x\n",
 			"pointsmith-host: line 2: bad value for ARROW_SHAFT_LENGTH (REAL): '" + std::string(64, '7') + "...' (expected a finite number)\n" },
 		{ "new arrow a\nset a ARROW_PRESET_NAME \"\xC0\xAF\"\n", "pointsmith-host: line 2: bad value for ARROW_PRESET_NAME (STRING): '\\xC0\\xAF' (expected UTF-8 text)\n" },
 		{ "new null n\nset n 5 \xFF\n", "pointsmith-host: line 2: bad value for 5 (String): '\\xFF' (expected UTF-8 text)\n" },
 		{ "new null n\nprint contour n\n", "pointsmith-host: line 2: 'n' is not an arrow\n" },
 		{ "undo depth 0\n", "pointsmith-host: line 1: usage: undo | undo depth N (N at least 1)\n" },
+		{ "new arrow a\nset a ARROW_PRESET_NAME " + std::string(64 * 1024 - 24, 'n') + "\n" + std::string(20'000'000, ' ') + "\n", "pointsmith-host: line 3: line longer than 64 KiB\n" },
 	};
 	for (const auto& entry : cases)
 	{

@@ -1,7 +1,9 @@
 // pointsmith-host as scripts use it: its output formats and exit codes are contracts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 
 #include <nlohmann/json.hpp>
@@ -170,6 +172,11 @@ TEST(ToolErrors, ABrokenResourceFolderSaysWhereAndWhy)
 	for (int i = 0; i < 20000; ++i)
 		deep += "GROUP {\n";
 	deep += std::string(20001, '}');
+	std::ifstream source(SourceResources() / "description" / "Opointsmith.res");
+	std::string wideSteps((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
+	const std::size_t steps = wideSteps.find("ARROW_ROUND_STEPS { MIN 1;");
+	wideSteps.replace(wideSteps.find("MIN 1", steps), 5, "MIN -1e300");
+	const std::string line = std::to_string(std::count(wideSteps.begin(), wideSteps.begin() + static_cast<std::ptrdiff_t>(steps), '\n') + 1);
 	const struct
 	{
 		const char* file;
@@ -177,8 +184,11 @@ TEST(ToolErrors, ABrokenResourceFolderSaysWhereAndWhy)
 		std::string mention;
 	} cases[] = {
 		{ "description/Opointsmith.res", deep, "description/Opointsmith.res:1003: groups nest deeper than 1000 levels" },
-		{ "strings_en-US/c4d_strings.str", "STRINGTABLE\n{\n IDS_X \"" + std::string(10'000'000, 'x') + "\"\n}\n",
+		{ "strings_en-US/c4d_strings.str", "STRINGTABLE\n{\n IDS_X \"" + std::string(1'000'000, 'x') + "\"\n}\n",
 			"strings_en-US/c4d_strings.str:3: expected ';' after string \"" + std::string(64, 'x') + "...\"" },
+		{ "description/Opointsmith.res", "CONTAINER Opointsmith {\n" + std::string(1024 * 1024, ' ') + "}\n", "description/Opointsmith.res: larger than 1 MiB" },
+		{ "description/Opointsmith.res", wideSteps,
+			"description/Opointsmith.res:" + line + ": MIN of a LONG takes a whole number from -2147483648 to 2147483647, not '-1e300'" },
 		{ "", "", "res: cannot be read: a loop of symbolic links" },
 	};
 	for (const auto& broken : cases)
@@ -255,6 +265,9 @@ TEST(ToolErrors, ArgumentErrorsNameTheWordAndWhatWasMeant)
 		{ { "outline", "--path-closed" }, "--path-closed requires --path" },
 		{ { "outline", "--path", " " }, "--path needs at least one point x,y or x,y,z" },
 		{ { "outline", "--path", "0,0 1,x" }, "bad point '1,x' (expected x,y or x,y,z)" },
+		{ { "outline", "--format", "svg", "--scale", "5e-324" }, "--scale: too small: 5e-324" },
+		{ { "outline", "--format", "svg", "--scale", "1e-400" }, "--scale: out of range: 1e-400" },
+		{ { "outline", "--format", "svg", "--scale", "-1" }, "--scale: not a positive number: -1" },
 	};
 	for (const auto& [arguments, line] : cases)
 	{

@@ -1,4 +1,7 @@
 // The print commands of a script.
+#include <algorithm>
+#include <iterator>
+
 #include "headless/resources/utf8.h"
 #include "tool/contour_output.h"
 #include "tool/json_output.h"
@@ -20,6 +23,9 @@ template <typename T, typename PRINT> void PrintSince(const std::vector<T>& item
 	for (; printed < items.size(); ++printed)
 		print(items[printed]);
 }
+
+// The words print takes in place of an object.
+constexpr const char* PRINT_KEYWORDS[] = { "tree", "console", "dialogs", "filedialogs", "events", "undo", "enabled", "messages", "contour", "builds", "names" };
 
 constexpr const char* PRINT_USAGE = "usage: print tree|console|dialogs|filedialogs|events|undo, print undo depth, print REF [PARAM], print enabled REF PARAM, "
 									"print messages REF, print contour REF, print REF matrix, print builds REF, print names REF";
@@ -59,6 +65,8 @@ void Script::Print(const Words& words)
 		PrintObject(Resolve(words[2]), true);
 	else if (count == 3 && words[2].Is("matrix"))
 		PrintMatrix(Resolve(words[1]));
+	else if (count > 1 && std::any_of(std::begin(PRINT_KEYWORDS), std::end(PRINT_KEYWORDS), [&](const char* keyword) { return words[1].Is(keyword); }))
+		throw InputError(PRINT_USAGE);
 	else if (count == 2)
 		PrintObject(Resolve(words[1]), false);
 	else if (count == 3)
