@@ -51,7 +51,8 @@ void WriteEdgeVertices(const EdgeEnd* ends, const bool* bends, int count, Outlin
 		const int order = PlaceOrder(*p.segment, p.along, *q.segment, q.along);
 		// Ends at the same arc length whose places still differ (one of them
 		// measured backwards) have no vertex between them to interpolate for.
-		double slope = (q.y - p.y) / (q.s - p.s);
+		const double run = q.s - p.s;
+		double slope = run != 0.0 ? (q.y - p.y) / run : 0.0;
 		if (!std::isfinite(slope))
 			slope = 0.0;
 		if (order != 0)
