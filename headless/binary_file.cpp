@@ -33,11 +33,6 @@ void Arrange(unsigned char* bytes, std::size_t size, bool bigEndian)
 
 const char* const MODES[] = { "ab", "rb", "wb", "r+b" };
 
-FileProblem LastProblem(const std::string& path)
-{
-	return ProblemOf(std::error_code(errno, std::generic_category()), path);
-}
-
 // The file at `path` if there is one, opened in `mode`; null, with the
 // reason in `problem`, otherwise.
 #if defined(_WIN32)
@@ -48,7 +43,7 @@ std::FILE* OpenExisting(const std::string& path, FileMode mode, FileProblem& pro
 	const int descriptor = _wopen(FromUtf8(path).c_str(), flags[index] | _O_BINARY);
 	std::FILE* file = descriptor < 0 ? nullptr : _fdopen(descriptor, MODES[index]);
 	if (!file)
-		problem = LastProblem(path);
+		problem = ProblemOfLastCall(path);
 	if (descriptor >= 0 && !file)
 		_close(descriptor);
 	return file;
@@ -65,7 +60,7 @@ std::FILE* OpenExisting(const std::string& path, FileMode mode, FileProblem& pro
 	const int descriptor = open(path.c_str(), flags[index] | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
 	if (descriptor < 0)
 	{
-		problem = LastProblem(path);
+		problem = ProblemOfLastCall(path);
 		return nullptr;
 	}
 	struct stat opened {};
@@ -79,7 +74,7 @@ std::FILE* OpenExisting(const std::string& path, FileMode mode, FileProblem& pro
 	std::FILE* file = fdopen(descriptor, MODES[index]);
 	if (!file)
 	{
-		problem = LastProblem(path);
+		problem = ProblemOfLastCall(path);
 		close(descriptor);
 	}
 	return file;
@@ -103,7 +98,7 @@ std::FILE* OpenRegularFile(const std::string& path, FileMode mode, FileProblem& 
 	if (file || problem.kind != FileProblem::Kind::NoSuchFile || (mode != FileMode::Write && mode != FileMode::Append))
 		return file;
 	file = CreateExclusively(FromUtf8(path));
-	problem = file ? FileProblem {} : LastProblem(path);
+	problem = file ? FileProblem {} : ProblemOfLastCall(path);
 	return file;
 }
 
@@ -155,7 +150,7 @@ bool BinaryFile::Close()
 	if (!flushed || !closed)
 	{
 		_error = FileError::Close;
-		_problem = ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), _path);
+		_problem = ProblemOfLastCall(_path);
 	}
 	return flushed && closed;
 }
@@ -184,7 +179,7 @@ bool BinaryFile::Write(const void* data, std::int64_t length)
 	if (length > 0 && std::fwrite(data, 1, static_cast<std::size_t>(length), _file) != static_cast<std::size_t>(length))
 	{
 		_error = FileError::Write;
-		_problem = ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), _path);
+		_problem = ProblemOfLastCall(_path);
 		return false;
 	}
 	return true;

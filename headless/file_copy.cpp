@@ -57,11 +57,6 @@ bool SharedWithOthers(const fs::path& file)
 #endif
 }
 
-FileProblem ProblemOfLastCall(const fs::path& path)
-{
-	return ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), ToUtf8(path));
-}
-
 // `target` opened to be written over without being cut; null with errno
 // set when it cannot be.
 std::FILE* OpenToWriteOver(const fs::path& target)
@@ -94,11 +89,11 @@ FileProblem WriteInPlace(const std::string& bytes, const fs::path& target)
 	errno = 0;
 	std::FILE* file = OpenToWriteOver(target);
 	if (!file)
-		return ProblemOfLastCall(target);
+		return ProblemOfLastCall(ToUtf8(target));
 	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0 && CutTo(file, bytes.size());
-	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(target);
+	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(ToUtf8(target));
 	if (std::fclose(file) != 0 && !problem)
-		problem = ProblemOfLastCall(target);
+		problem = ProblemOfLastCall(ToUtf8(target));
 	return problem;
 }
 
@@ -124,12 +119,12 @@ FileProblem PutInPlace(const std::string& bytes, const fs::path& target, const f
 		file = CreateExclusively(beside);
 	}
 	if (!file)
-		return ProblemOfLastCall(target);
+		return ProblemOfLastCall(ToUtf8(target));
 	errno = 0;
 	const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(target);
+	FileProblem problem = written ? FileProblem {} : ProblemOfLastCall(ToUtf8(target));
 	if (std::fclose(file) != 0 && !problem)
-		problem = ProblemOfLastCall(target);
+		problem = ProblemOfLastCall(ToUtf8(target));
 	std::error_code error;
 	if (!problem && permissions)
 		fs::permissions(beside, *permissions, error);

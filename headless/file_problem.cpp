@@ -1,5 +1,6 @@
 #include "headless/file_problem.h"
 
+#include <cerrno>
 #include <filesystem>
 
 #include "headless/paths.h"
@@ -68,6 +69,11 @@ FileProblem ProblemOf(std::error_code error, const std::string& path)
 	if (error == std::errc::no_such_device_or_address)
 		return { FileProblem::Kind::NotRegularFile, "a FIFO or device" };
 	return { FileProblem::Kind::Other, error.message() };
+}
+
+FileProblem ProblemOfLastCall(const std::string& path)
+{
+	return ProblemOf(std::error_code(errno ? errno : EIO, std::generic_category()), path);
 }
 
 FileProblem NotRegularAt(const std::string& path)

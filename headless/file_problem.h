@@ -36,6 +36,10 @@ std::string Describe(const FileProblem& problem);
 // The problem behind a failed system call on `path` (UTF-8).
 FileProblem ProblemOf(std::error_code error, const std::string& path);
 
+// The problem the last failed call on `path` left in errno; an input/output
+// error when it left none (a short write to a full disk may not say why).
+FileProblem ProblemOfLastCall(const std::string& path);
+
 // What is at `path` when it is there and no regular file; None otherwise.
 FileProblem NotRegularAt(const std::string& path);
 

@@ -101,7 +101,7 @@ std::optional<std::string> DegreeNote(const DescriptionElement& parameter, const
 	if (!number || parameter.unit != "DEGREE")
 		return std::nullopt;
 	char degrees[32];
-	std::snprintf(degrees, sizeof degrees, "%.1f", *number * 180.0 / std::numbers::pi);
+	std::snprintf(degrees, sizeof degrees, "%.1f", parameter.Shown(*number));
 	std::string shown = degrees;
 	if (shown.ends_with(".0"))
 		shown.resize(shown.size() - 2);
